@@ -1,0 +1,64 @@
+#include "core/boundary/data_source_calls.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace korva {
+namespace {
+
+intptr_t ReturnsSeven() {
+    return 7;
+}
+
+// Records what the call does with the loader.
+class RecordingLoader final : public LibraryLoader {
+  public:
+    Handle Load(const std::string& path) override {
+        loadedPath = path;
+        if (!present) {
+            return nullptr;
+        }
+        ++references;
+        return this;
+    }
+    Entry Lookup(Handle, const std::string& name) override {
+        lookedUp = name;
+        auto it = entries.find(name);
+        return it == entries.end() ? nullptr : it->second;
+    }
+    void Release(Handle) override { --references; }
+
+    bool present = true;
+    int references = 0;
+    std::string loadedPath;
+    std::string lookedUp;
+    std::map<std::string, Entry> entries;
+};
+
+TEST(DataSourceCallsTest, CallsTheEntryAndReleasesTheLibrary) {
+    RecordingLoader loader;
+    loader.entries[kEntryPreviewScan] = reinterpret_cast<LibraryLoader::Entry>(&ReturnsSeven);
+    EXPECT_EQ(CallDataSource(loader, "C:\\WINDOWS\\TWAIN_32\\VELDRIX\\LOMTWNS.DS", kEntryPreviewScan), 7);
+    EXPECT_EQ(loader.loadedPath, "C:\\WINDOWS\\TWAIN_32\\VELDRIX\\LOMTWNS.DS");
+    EXPECT_EQ(loader.lookedUp, "UIPreviewScan");
+    EXPECT_EQ(loader.references, 0);
+}
+
+TEST(DataSourceCallsTest, MissingLibraryYieldsZero) {
+    RecordingLoader loader;
+    loader.present = false;
+    EXPECT_EQ(CallDataSource(loader, "missing.ds", kEntryFinalScan), 0);
+    EXPECT_EQ(loader.references, 0);
+    EXPECT_EQ(loader.lookedUp, "");
+}
+
+TEST(DataSourceCallsTest, MissingEntryYieldsZeroAndKeepsTheReference) {
+    RecordingLoader loader;
+    EXPECT_EQ(CallDataSource(loader, "lomtwns.ds", kEntryCloseScan), 0);
+    EXPECT_EQ(loader.lookedUp, "UICloseScan");
+    EXPECT_EQ(loader.references, 1);
+}
+
+}  // namespace
+}  // namespace korva
