@@ -1,0 +1,12 @@
+// Fixed forwarders: the platform calls dialog and window procedures as plain functions; each passes its
+// arguments to the matching member operation of the current ScanUI and returns its result.
+#pragma once
+
+#include <windows.h>
+
+namespace korva {
+
+INT_PTR CALLBACK MainDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK AltMainDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+
+}  // namespace korva

@@ -1,0 +1,22 @@
+// The test hooks of the recording data source RECORDDS.DS.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "korva/source_context_layout.h"
+
+namespace korva::test {
+
+struct RecordingDsApi {
+    void(WINAPI* attach)(uint8_t* context) = nullptr;
+    void(WINAPI* setPreview)(HGLOBAL bitmap) = nullptr;
+    void(WINAPI* watchFile)(const char* path) = nullptr;
+    const char*(WINAPI* calls)() = nullptr;
+    const char*(WINAPI* fileExistedAtCalls)() = nullptr;
+    int(WINAPI* snapshotCount)() = nullptr;
+    const uint8_t*(WINAPI* snapshot)(int index) = nullptr;
+};
+
+}  // namespace korva::test

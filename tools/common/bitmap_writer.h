@@ -1,0 +1,23 @@
+// Writing bottom-up device-independent pixels as a Windows bitmap file, for the simulator's scans and
+// the host's screenshots.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace korva::tools {
+
+struct BitmapImage {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 24;          // 1, 8 or 24
+    std::vector<uint32_t> palette;  // 0x00RRGGBB entries for 1 and 8 bits per pixel
+    std::vector<uint8_t> rows;      // bottom-up, each row padded to 4 bytes
+
+    size_t Stride() const { return ((static_cast<size_t>(width) * bitsPerPixel + 31) / 32) * 4; }
+};
+
+bool WriteBitmapFile(const std::string& path, const BitmapImage& image);
+
+}  // namespace korva::tools
