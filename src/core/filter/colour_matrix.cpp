@@ -40,6 +40,15 @@ uint8_t SignMagnitude(int32_t v) {
     return v == 128 ? 0 : static_cast<uint8_t>(v);
 }
 
+// sum / 50 truncated toward zero, clamped to 0..255. A negative sum gives at most 0, so the sum is
+// clamped at 0 first and divided as an unsigned number. Written with masks rather than comparisons so
+// that no branch depends on the pixel data.
+inline uint8_t ClampedFiftieth(int32_t sum) {
+    const auto positive = static_cast<uint32_t>(sum & ~(sum >> 31));
+    const uint32_t level = positive / 50;
+    return static_cast<uint8_t>(level | (0u - static_cast<uint32_t>(level > 255)));
+}
+
 }  // namespace
 
 ColourMatrix SaturationMatrix(int32_t saturation) {
@@ -72,26 +81,18 @@ void ApplyColourMatrix(const ColourMatrix& matrix, uint8_t* pixels, uint32_t wid
     if (matrix == ColourMatrix{{{50, 0, 0}, {0, 50, 0}, {0, 0, 50}}}) {
         return;
     }
-    // Products per input channel and level, built once: no multiplication per pixel.
-    std::array<std::array<std::array<int32_t, 256>, 3>, 3> products{};
-    for (int c = 0; c < 3; ++c) {
-        for (int k = 0; k < 3; ++k) {
-            for (int v = 0; v < 256; ++v) {
-                products[c][k][v] = matrix[c][k] * v;
-            }
-        }
-    }
+    // A local copy: the pixel stores cannot alias it, so the elements stay in registers.
+    const ColourMatrix m = matrix;
     const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
     for (uint32_t y = 0; y < height; ++y) {
         uint8_t* pixel = pixels + y * rowBytes;
         for (uint32_t x = 0; x < width; ++x, pixel += 3) {
-            const uint8_t b0 = pixel[0];
-            const uint8_t b1 = pixel[1];
-            const uint8_t b2 = pixel[2];
-            for (int c = 0; c < 3; ++c) {
-                const int32_t v = (products[c][0][b0] + products[c][1][b1] + products[c][2][b2]) / 50;
-                pixel[c] = static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
-            }
+            const int32_t b0 = pixel[0];
+            const int32_t b1 = pixel[1];
+            const int32_t b2 = pixel[2];
+            pixel[0] = ClampedFiftieth(m[0][0] * b0 + m[0][1] * b1 + m[0][2] * b2);
+            pixel[1] = ClampedFiftieth(m[1][0] * b0 + m[1][1] * b1 + m[1][2] * b2);
+            pixel[2] = ClampedFiftieth(m[2][0] * b0 + m[2][1] * b1 + m[2][2] * b2);
         }
     }
 }
