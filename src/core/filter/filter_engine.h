@@ -22,13 +22,17 @@ class FilterEngine {
     FilterEngine(const FilterEngine&) = delete;
     FilterEngine& operator=(const FilterEngine&) = delete;
 
-    // Filters the next band. The caller sets output.pixels; the engine writes the filtered lines there
-    // and sets the output's width, lines, row bytes and bits per pixel from the input. Returns
-    // kFilterOk; kFilterNoMemory when a buffer is missing or the pixel format is not 8, 12, 24 or 36 bits;
-    // kFilterShortFirstBand when the first band has fewer than 2r + 1 lines (it is not counted, so a
-    // longer first band may follow); kFilterBadParameter for a kernel size outside 3..30, an amount above
-    // 500 or a threshold above 255 in modes 1 and 3, or a mode other than 1, 2, 3. After status 3 or 4
-    // nothing has been written to the output.
+    // Filters the next band. The caller sets output.pixels; the engine writes the filtered lines there,
+    // `rowBytes` apart, and sets the output's width, lines, row bytes and bits per pixel from the input.
+    // Returns:
+    // - kFilterOk; a band of no lines after the first gives no lines;
+    // - kFilterNoMemory when a buffer is missing, a line of the band is longer than the geometry's input
+    //   row bytes (the carried lines would not fit), or the format is not 8, 12, 24 or 36 bits per pixel;
+    // - kFilterShortFirstBand when the first band has fewer than 2r + 1 lines; it is not counted, so a
+    //   longer first band may follow;
+    // - kFilterBadParameter for a kernel size outside 3..30, an amount above 500 or a threshold above 255
+    //   in modes 1 and 3, or a mode other than 1, 2 and 3.
+    // After status 3 or 4 nothing has been written to the output.
     int32_t Process(const FilterBand& input, FilterBand& output);
 
     // The size class r of the kernel size: the window is (2r + 1) x (2r + 1).

@@ -21,7 +21,7 @@ class FilterKernel {
         // Output line k is centred r lines above working line k; working lines with a negative index are
         // lines of `context`.
         FilterBand working;
-        // Where output line k goes: output.pixels + k * working.rowBytes.
+        // Output line k goes to output + k * working.rowBytes.
         uint8_t* output;
         const uint8_t* context;  // the 2r raw lines directly above the working band
         uint32_t contextRowBytes;

@@ -15,7 +15,7 @@ namespace korva {
 inline constexpr int kSplineNoCurve = 0;
 inline constexpr int kSplineReady = -1;
 
-// Fills z (same length as x and y) and returns kSplineNoCurve for no knots, kSplineReady otherwise.
+// Fills z (x, y and z have the same length) and returns kSplineNoCurve for no knots, kSplineReady otherwise.
 // One knot gives a constant, two knots a straight line (z[0] then holds the slope).
 int SplineSetup(std::span<const double> x, std::span<const double> y, std::span<double> z);
 

@@ -15,9 +15,6 @@ namespace korva {
 // Input levels of the points Shadow, 3/4 Tone, Midtone, 1/4 Tone, Highlight; never taken from stored data.
 inline constexpr std::array<int16_t, 5> kPointLevels = {8, 64, 128, 192, 245};
 
-inline constexpr int kPointShadow = 0;
-inline constexpr int kPointHighlight = 4;
-
 // Control ids of the channel buttons stored as the selected channel (red, green, blue, master).
 inline constexpr uint32_t kChannelButtonRed = 440;
 inline constexpr uint32_t kChannelButtonMaster = 443;
