@@ -29,39 +29,23 @@ TEST(ColourMatrixTest, PreviewMatrixCombinesCorrectionAndSaturation) {
 TEST(ColourMatrixTest, ApplyingWorksPixelByPixelAndSkipsRowPadding) {
     // Two rows of two pixels: six bytes and two filler bytes each.
     std::vector<uint8_t> image = {200, 200, 200, 0, 0, 255, 0xEE, 0xEE, 255, 0, 0, 10, 20, 30, 0xEE, 0xEE};
-    std::vector<uint8_t> expected = image;
+    const std::vector<uint8_t> before = image;
     ApplyColourMatrix(BuildPreviewColourMatrix(0, false), image.data(), 2, 2);
-    // Gray 200 becomes blue 200, green 204, red 204.
-    EXPECT_EQ(image[0], 200);
-    EXPECT_EQ(image[1], 204);
-    EXPECT_EQ(image[2], 204);
-    // Pure red: blue 0 and green -20 clamp to 0, red 255 * 54 / 50 clamps to 255.
-    EXPECT_EQ(image[3], 0);
-    EXPECT_EQ(image[4], 0);
-    EXPECT_EQ(image[5], 255);
-    EXPECT_EQ(image[6], 0xEE);
-    EXPECT_EQ(image[7], 0xEE);
-    // Blue 255 (74 * 255 / 50 = 377 clamps), green -2 * 255 / 50 = -10 clamps to 0, red -15 clamps to 0.
-    EXPECT_EQ(image[8], 255);
-    EXPECT_EQ(image[9], 0);
-    EXPECT_EQ(image[10], 0);
-    // blue (740 - 480 + 0) / 50 = 5; green (-20 + 1140 - 120) / 50 = 20; red (-30 + 0 + 1620) / 50 = 31.
-    EXPECT_EQ(image[11], 5);
-    EXPECT_EQ(image[12], 20);
-    EXPECT_EQ(image[13], 31);
-    EXPECT_EQ(image[14], 0xEE);
-    EXPECT_EQ(image[15], 0xEE);
+    // Gray 200 becomes blue 200, green 204, red 204. Pure red: blue 0 and green -20 clamp to 0, red
+    // 255 * 54 / 50 clamps to 255. Pure blue: 74 * 255 / 50 clamps to 255, green -10 and red -15 to 0.
+    // (10, 20, 30): blue (740 - 480) / 50 = 5, green (-20 + 1140 - 120) / 50 = 20, red (-30 + 1620) / 50 = 31.
+    EXPECT_EQ(image, (std::vector<uint8_t>{200, 204, 204, 0, 0, 255, 0xEE, 0xEE, 255, 0, 0, 5, 20, 31, 0xEE, 0xEE}));
 
-    std::vector<uint8_t> grayed = expected;
+    std::vector<uint8_t> grayed = before;
     ApplyColourMatrix(BuildPreviewColourMatrix(-100, false), grayed.data(), 2, 2);
     EXPECT_EQ(grayed[0], 192);  // 16 * 600 / 50
     EXPECT_EQ(grayed[1], 192);
     EXPECT_EQ(grayed[11], 19);  // 16 * 60 / 50
     EXPECT_EQ(grayed[13], 19);
 
-    std::vector<uint8_t> matched = expected;
+    std::vector<uint8_t> matched = before;
     ApplyColourMatrix(BuildPreviewColourMatrix(0, true), matched.data(), 2, 2);
-    EXPECT_EQ(matched, expected);
+    EXPECT_EQ(matched, before);
 }
 
 TEST(ColourMatrixTest, DeviceBytesAreSignMagnitudeInTheDeviceOrder) {

@@ -18,23 +18,13 @@ constexpr std::array<uint16_t, 4> kFormats = {8, 12, 24, 36};
 constexpr std::array<uint8_t, 3> kModes = {kFilterUnsharpMask, kFilterSmooth, kFilterLuminanceUnsharpMask};
 
 // Filters the whole image as one band into a new image, or in place.
-FilterTestImage FilterWhole(FilterTestImage& image,
-                            uint8_t mode,
-                            const FilterParams& params,
-                            bool inPlace,
-                            int32_t* status = nullptr) {
+FilterTestImage FilterWhole(FilterTestImage& image, uint8_t mode, const FilterParams& params, bool inPlace) {
     FilterTestImage out = image;
     FilterEngine engine(image.Geometry(), params, mode);
     FilterBand output{inPlace ? image.Line(0) : out.Line(0), 0, 0, 0, 0};
-    const int32_t result = engine.Process(image.Band(0, image.Height()), output);
-    if (status) {
-        *status = result;
-    }
-    EXPECT_EQ(result, kFilterOk);
+    EXPECT_EQ(engine.Process(image.Band(0, image.Height()), output), kFilterOk);
     EXPECT_EQ(output.lines, image.Height());
-    EXPECT_EQ(output.width, image.Width());
     EXPECT_EQ(output.rowBytes, image.RowBytes());
-    EXPECT_EQ(output.bitsPerPixel, image.BitsPerPixel());
     return inPlace ? image : out;
 }
 
@@ -127,13 +117,13 @@ TEST(FilterEngineTest, UniformImagesAmountZeroAndOnePixelWideImagesPassThrough) 
                     << bits << " " << size << " " << int{mode};
 
                 FilterTestImage narrow(bits, 1, height);
-                narrow.Randomise(random);
+                narrow.Randomise(random, 0, 255);
                 EXPECT_TRUE(FilterWhole(narrow, mode, {300, size, 0}, false).SamePixels(narrow))
                     << bits << " " << size << " " << int{mode};
 
                 if (mode != kFilterSmooth) {
                     FilterTestImage noisy(bits, 9, height);
-                    noisy.Randomise(random);
+                    noisy.Randomise(random, 0, 255);
                     EXPECT_TRUE(FilterWhole(noisy, mode, {0, size, 0}, false).SamePixels(noisy))
                         << bits << " " << size << " " << int{mode};
                 }
@@ -142,6 +132,7 @@ TEST(FilterEngineTest, UniformImagesAmountZeroAndOnePixelWideImagesPassThrough) 
     }
 }
 
+// 16-bit samples go up to 300: the kernels count values above 255 as 255, as the reference does.
 TEST(FilterEngineTest, EngineAgreesWithTheDirectWindowSumForEverySizeModeAndFormat) {
     std::mt19937 random(2024);
     std::uniform_int_distribution<uint32_t> amount(0, kFilterMaxAmount);
@@ -154,12 +145,12 @@ TEST(FilterEngineTest, EngineAgreesWithTheDirectWindowSumForEverySizeModeAndForm
                 std::uniform_int_distribution<uint32_t> height(2 * r + 1, 2 * r + 12);
                 for (uint8_t mode : kModes) {
                     FilterTestImage image(bits, width, height(random));
-                    image.Randomise(random);
+                    image.Randomise(random, 0, bits == 12 || bits == 36 ? 300 : 255);
                     const FilterParams params{amount(random), size, threshold(random)};
                     const FilterTestImage expected = ReferenceFilter(image, mode, params);
-                    const FilterTestImage actual = FilterWhole(image, mode, params, false);
-                    ASSERT_TRUE(actual.SamePixels(expected))
+                    ASSERT_TRUE(FilterWhole(image, mode, params, false).SamePixels(expected))
                         << "bits " << bits << " size " << size << " mode " << int{mode} << " width " << width;
+                    ASSERT_TRUE(FilterWhole(image, mode, params, true).SamePixels(expected)) << "in place";
                 }
             }
         }
@@ -173,7 +164,7 @@ TEST(FilterEngineTest, BandsOfRandomHeightsGiveTheLinesOfOneBand) {
             for (uint8_t mode : kModes) {
                 const uint32_t r = FilterSizeClass(size);
                 FilterTestImage image(bits, 17, 60);
-                image.Randomise(random);
+                image.Randomise(random, 0, 255);
                 const FilterParams params{150, size, 2};
                 const FilterTestImage whole = FilterWhole(image, mode, params, false);
 
@@ -198,42 +189,6 @@ TEST(FilterEngineTest, BandsOfRandomHeightsGiveTheLinesOfOneBand) {
                 EXPECT_EQ(produced, image.Height());
                 EXPECT_TRUE(banded.SamePixels(whole)) << bits << " " << size << " " << int{mode};
             }
-        }
-    }
-}
-
-TEST(FilterEngineTest, InPlaceFilteringEqualsSeparateOutput) {
-    std::mt19937 random(5);
-    for (uint16_t bits : kFormats) {
-        for (uint32_t size : {8u, 14u, 21u, 30u}) {
-            for (uint8_t mode : kModes) {
-                FilterTestImage image(bits, 20, 25);
-                image.Randomise(random);
-                const FilterTestImage separate = FilterWhole(image, mode, {200, size, 3}, false);
-                EXPECT_TRUE(FilterWhole(image, mode, {200, size, 3}, true).SamePixels(separate))
-                    << bits << " " << size << " " << int{mode};
-            }
-        }
-    }
-}
-
-TEST(FilterEngineTest, SixteenBitSamplesAbove255CountAs255) {
-    std::mt19937 random(11);
-    for (uint16_t bits : {uint16_t{12}, uint16_t{36}}) {
-        for (uint8_t mode : kModes) {
-            FilterTestImage image(bits, 12, 12);
-            image.Randomise(random, 1000);
-            FilterTestImage capped = image;
-            for (uint32_t y = 0; y < 12; ++y) {
-                for (uint32_t x = 0; x < 12; ++x) {
-                    for (int c = 0; c < image.Channels(); ++c) {
-                        capped.SetSample(x, y, c, std::min(image.Sample(x, y, c), 255u));
-                    }
-                }
-            }
-            const FilterTestImage a = FilterWhole(image, mode, {120, 10, 4}, false);
-            const FilterTestImage b = FilterWhole(capped, mode, {120, 10, 4}, false);
-            EXPECT_TRUE(a.SamePixels(b)) << bits << " " << int{mode};
         }
     }
 }

@@ -58,8 +58,8 @@ void FilterTestImage::SetSample(uint32_t x, uint32_t y, int channel, uint32_t le
     }
 }
 
-void FilterTestImage::Randomise(std::mt19937& random, uint32_t maxLevel) {
-    std::uniform_int_distribution<uint32_t> level(0, maxLevel);
+void FilterTestImage::Randomise(std::mt19937& random, uint32_t minLevel, uint32_t maxLevel) {
+    std::uniform_int_distribution<uint32_t> level(minLevel, maxLevel);
     for (uint32_t y = 0; y < height_; ++y) {
         for (uint32_t x = 0; x < width_; ++x) {
             for (int c = 0; c < Channels(); ++c) {

@@ -14,8 +14,8 @@ class FilterTestImage {
   public:
     FilterTestImage(uint16_t bitsPerPixel, uint32_t width, uint32_t height);
 
-    // Fills every sample with a random level 0..maxLevel.
-    void Randomise(std::mt19937& random, uint32_t maxLevel = 255);
+    // Fills every sample with a random level in minLevel..maxLevel.
+    void Randomise(std::mt19937& random, uint32_t minLevel, uint32_t maxLevel);
     void Fill(uint32_t level);
 
     uint32_t Sample(uint32_t x, uint32_t y, int channel) const;

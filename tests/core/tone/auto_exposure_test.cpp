@@ -43,7 +43,7 @@ class Picture {
     std::vector<uint8_t> bytes_;
 };
 
-// 1000 pixels whose channel levels come in the given runs (count, level), the same order for all three.
+// Pixels from runs of (count, red, green, blue).
 std::vector<Rgb> Runs(const std::vector<std::array<int, 4>>& runs) {
     std::vector<Rgb> pixels;
     for (const auto& run : runs) {

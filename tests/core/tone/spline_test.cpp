@@ -47,19 +47,6 @@ TEST(SplineTest, NaturalSplineInterpolatesAndExtrapolatesItsEndPieces) {
     EXPECT_DOUBLE_EQ(SplineEval(x, y, z, -1), -1);
 }
 
-TEST(SplineTest, PointsOnALineGiveThatLine) {
-    const std::vector<double> x = {8, 64, 128, 192, 245};
-    std::vector<double> y;
-    for (double v : x) {
-        y.push_back(2 * v + 1);
-    }
-    std::vector<double> z(5);
-    ASSERT_EQ(SplineSetup(x, y, z), kSplineReady);
-    for (double t : {0.0, 30.5, 128.0, 200.0, 255.0}) {
-        EXPECT_NEAR(SplineEval(x, y, z, t), 2 * t + 1, 1e-9) << t;
-    }
-}
-
 TEST(SplineTest, CurveSkipsPointsNotInForceClampsAndRounds) {
     // Only the two in-force points count: a line of slope 2.5 through (100, 0) and (202, 255).
     const std::array<SplinePoint, 5> points = {{
