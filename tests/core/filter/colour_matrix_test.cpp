@@ -1,0 +1,75 @@
+#include "core/filter/colour_matrix.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace korva {
+namespace {
+
+TEST(ColourMatrixTest, SaturationMatrixRowsSumTo300) {
+    const ColourMatrix s = SaturationMatrix(-40);
+    EXPECT_EQ(s[0], (std::array<int32_t, 3>{220, 40, 40}));
+    EXPECT_EQ(s[2], (std::array<int32_t, 3>{40, 40, 220}));
+    EXPECT_EQ(SaturationMatrix(100)[1], (std::array<int32_t, 3>{-100, 500, -100}));
+}
+
+TEST(ColourMatrixTest, PreviewMatrixCombinesCorrectionAndSaturation) {
+    EXPECT_EQ(BuildPreviewColourMatrix(0, false), (ColourMatrix{{{74, -24, 0}, {-2, 57, -4}, {-3, 0, 54}}}));
+    const ColourMatrix gray = BuildPreviewColourMatrix(-100, false);
+    for (const auto& row : gray) {
+        EXPECT_EQ(row, (std::array<int32_t, 3>{16, 16, 16}));
+    }
+    // Colour matching drops the correction: saturation 0 is then the identity.
+    EXPECT_EQ(BuildPreviewColourMatrix(0, true), (ColourMatrix{{{50, 0, 0}, {0, 50, 0}, {0, 0, 50}}}));
+    // Off the diagonal (-30 + 0.5) / 6 truncates toward zero.
+    EXPECT_EQ(BuildPreviewColourMatrix(30, true)[0], (std::array<int32_t, 3>{60, -4, -4}));
+}
+
+TEST(ColourMatrixTest, ApplyingWorksPixelByPixelAndSkipsRowPadding) {
+    // Two rows of two pixels: six bytes and two filler bytes each.
+    std::vector<uint8_t> image = {200, 200, 200, 0, 0, 255, 0xEE, 0xEE, 255, 0, 0, 10, 20, 30, 0xEE, 0xEE};
+    const std::vector<uint8_t> before = image;
+    ApplyColourMatrix(BuildPreviewColourMatrix(0, false), image.data(), 2, 2);
+    // Gray 200 becomes blue 200, green 204, red 204. Pure red: blue 0 and green -20 clamp to 0, red
+    // 255 * 54 / 50 clamps to 255. Pure blue: 74 * 255 / 50 clamps to 255, green -10 and red -15 to 0.
+    // (10, 20, 30): blue (740 - 480) / 50 = 5, green (-20 + 1140 - 120) / 50 = 20, red (-30 + 1620) / 50 = 31.
+    EXPECT_EQ(image, (std::vector<uint8_t>{200, 204, 204, 0, 0, 255, 0xEE, 0xEE, 255, 0, 0, 5, 20, 31, 0xEE, 0xEE}));
+
+    std::vector<uint8_t> grayed = before;
+    ApplyColourMatrix(BuildPreviewColourMatrix(-100, false), grayed.data(), 2, 2);
+    EXPECT_EQ(grayed[0], 192);  // 16 * 600 / 50
+    EXPECT_EQ(grayed[1], 192);
+    EXPECT_EQ(grayed[11], 19);  // 16 * 60 / 50
+    EXPECT_EQ(grayed[13], 19);
+
+    std::vector<uint8_t> matched = before;
+    ApplyColourMatrix(BuildPreviewColourMatrix(0, true), matched.data(), 2, 2);
+    EXPECT_EQ(matched, before);
+}
+
+TEST(ColourMatrixTest, DeviceBytesAreSignMagnitudeInTheDeviceOrder) {
+    EXPECT_EQ(BuildDeviceColourMatrix(0), (std::array<uint8_t, 9>{40, 133, 132, 134, 41, 130, 130, 132, 38}));
+    // Saturation 100: the blue row is 84, -43, -10 (from blue, green, red).
+    const std::array<uint8_t, 9> bytes = BuildDeviceColourMatrix(100);
+    EXPECT_EQ(bytes[8], 84);   // (blue, blue)
+    EXPECT_EQ(bytes[2], 171);  // (blue, green)
+    EXPECT_EQ(bytes[5], 138);  // (blue, red)
+    // Green row: -13000 / 300 = -43 -> -14; 59000 / 300 = 196 -> 63; -16000 / 300 = -53 -> -17.
+    EXPECT_EQ(bytes[6], 142);  // (green, blue)
+    EXPECT_EQ(bytes[0], 63);   // (green, green)
+    EXPECT_EQ(bytes[3], 145);  // (green, red)
+
+    // Saturation -100: every element is 100 * (row sum 0.99 or 1.00) / 3 = 33, scaled to 11.
+    EXPECT_EQ(BuildDeviceColourMatrix(-100), (std::array<uint8_t, 9>{11, 11, 11, 11, 11, 11, 11, 11, 11}));
+
+    // A diagonal above 127 (blue, 139 at saturation 250) is capped and half its excess goes to its row.
+    const std::array<uint8_t, 9> capped = BuildDeviceColourMatrix(250);
+    EXPECT_EQ(capped[8], 127);
+    EXPECT_EQ(capped[2], 128 + 76);  // -82 + 6
+    EXPECT_EQ(capped[5], 128 + 19);  // -25 + 6
+    EXPECT_EQ(capped[0], 102);       // other rows unchanged
+}
+
+}  // namespace
+}  // namespace korva

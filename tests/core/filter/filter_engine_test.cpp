@@ -1,0 +1,197 @@
+#include "core/filter/filter_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "core/filter/filter_weights.h"
+#include "filter/filter_test_image.h"
+
+namespace korva {
+namespace {
+
+using testing::FilterTestImage;
+using testing::ReferenceFilter;
+
+constexpr std::array<uint16_t, 4> kFormats = {8, 12, 24, 36};
+constexpr std::array<uint8_t, 3> kModes = {kFilterUnsharpMask, kFilterSmooth, kFilterLuminanceUnsharpMask};
+
+// Filters the whole image as one band into a new image, or in place.
+FilterTestImage FilterWhole(FilterTestImage& image, uint8_t mode, const FilterParams& params, bool inPlace) {
+    FilterTestImage out = image;
+    FilterEngine engine(image.Geometry(), params, mode);
+    FilterBand output{inPlace ? image.Line(0) : out.Line(0), 0, 0, 0, 0};
+    EXPECT_EQ(engine.Process(image.Band(0, image.Height()), output), kFilterOk);
+    EXPECT_EQ(output.lines, image.Height());
+    EXPECT_EQ(output.rowBytes, image.RowBytes());
+    return inPlace ? image : out;
+}
+
+TEST(FilterWeightsTest, DivisorsAreTheWeightedMemberCountsAndClassesFollowTheSize) {
+    for (uint32_t size = kFilterMinKernelSize; size <= kFilterMaxKernelSize; ++size) {
+        const FilterWeights& weights = FilterWeightsFor(size);
+        const int used = FilterGroupsOfClass(static_cast<int>(FilterSizeClass(size)));
+        int32_t sum = 0;
+        for (int g = 0; g < kFilterGroupCount; ++g) {
+            sum += weights.weights[g] * kFilterGroupMembers[g];
+            if (g >= used) {
+                EXPECT_EQ(weights.weights[g], 0) << size;
+            }
+        }
+        EXPECT_EQ(sum, weights.divisor) << size;
+    }
+    EXPECT_EQ(FilterWeightsFor(8).weights[1], 128);
+    EXPECT_EQ(FilterWeightsFor(22).weights[10], 57);
+    EXPECT_EQ(FilterWeightsFor(30).weights[14], 101);
+
+    const std::vector<std::pair<uint32_t, uint32_t>> classes = {{3, 1},  {8, 1},  {9, 2},  {14, 2},
+                                                                {15, 3}, {21, 3}, {22, 4}, {30, 4}};
+    for (const auto& [size, sizeClass] : classes) {
+        FilterEngine engine(FilterTestImage(8, 4, 4).Geometry(), {100, size, 0}, kFilterUnsharpMask);
+        EXPECT_EQ(engine.SizeClass(), sizeClass) << size;
+    }
+    EXPECT_EQ(FilterGroup(-2, 1), 4);
+    EXPECT_EQ(FilterGroup(4, -3), 13);
+}
+
+TEST(FilterEngineTest, StatusesReportBadParametersShortFirstBandsAndUnknownFormats) {
+    FilterTestImage image(24, 6, 10);
+    FilterTestImage out = image;
+    auto run = [&](const FilterParams& params, uint8_t mode, uint32_t lines) {
+        FilterEngine engine(image.Geometry(), params, mode);
+        FilterBand output{out.Line(0), 0, 0, 0, 0};
+        return engine.Process(image.Band(0, lines), output);
+    };
+    EXPECT_EQ(run({100, 2, 0}, kFilterUnsharpMask, 10), kFilterBadParameter);
+    EXPECT_EQ(run({100, 31, 0}, kFilterSmooth, 10), kFilterBadParameter);
+    EXPECT_EQ(run({501, 8, 0}, kFilterUnsharpMask, 10), kFilterBadParameter);
+    EXPECT_EQ(run({100, 8, 256}, kFilterLuminanceUnsharpMask, 10), kFilterBadParameter);
+    EXPECT_EQ(run({501, 8, 256}, kFilterSmooth, 10), kFilterOk);
+    EXPECT_EQ(run({100, 8, 0}, 4, 10), kFilterBadParameter);
+    EXPECT_EQ(run({500, 8, 255}, kFilterUnsharpMask, 10), kFilterOk);
+
+    // Size 9 (r = 2, L = 4): a first band of 4 lines is refused and not counted, 5 are accepted.
+    FilterEngine engine(image.Geometry(), {100, 9, 0}, kFilterUnsharpMask);
+    FilterBand output{out.Line(0), 0, 0, 0, 0};
+    EXPECT_EQ(engine.Process(image.Band(0, 4), output), kFilterShortFirstBand);
+    EXPECT_EQ(output.lines, 0u);
+    EXPECT_EQ(engine.Process(image.Band(0, 5), output), kFilterOk);
+    EXPECT_EQ(output.lines, 3u);
+    EXPECT_EQ(engine.Process(image.Band(5, 5), output), kFilterOk);
+    EXPECT_EQ(output.lines, 7u);
+
+    FilterTestImage grey16(12, 6, 10);
+    FilterBand odd = grey16.Band(0, 10);
+    odd.bitsPerPixel = 16;
+    FilterEngine oddEngine(grey16.Geometry(), {100, 8, 0}, kFilterSmooth);
+    EXPECT_EQ(oddEngine.Process(odd, output), kFilterNoMemory);
+}
+
+TEST(FilterEngineTest, PreviewSharpenMatchesHandComputedPixels) {
+    // Level 50 with one pixel at 100: S = 256 c + 128 (edge neighbours) + 64 (diagonal neighbours).
+    FilterTestImage image(24, 5, 5);
+    image.Fill(50);
+    for (int c = 0; c < 3; ++c) {
+        image.SetSample(2, 2, c, 100);
+    }
+    const FilterTestImage out = FilterWhole(image, kFilterUnsharpMask, {200, 8, 3}, true);
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_EQ(out.Sample(2, 2, c), 173u);  // A = 62, d = 76, 100 + 76 - 3
+        EXPECT_EQ(out.Sample(3, 2, c), 41u);   // A = 56, d = -12, 50 - 12 + 3
+        EXPECT_EQ(out.Sample(3, 3, c), 47u);   // A = 53, d = -6, 50 - 6 + 3
+        EXPECT_EQ(out.Sample(0, 0, c), 50u);
+    }
+}
+
+TEST(FilterEngineTest, UniformImagesAmountZeroAndOnePixelWideImagesPassThrough) {
+    std::mt19937 random(7);
+    for (uint16_t bits : kFormats) {
+        for (uint32_t size = kFilterMinKernelSize; size <= kFilterMaxKernelSize; ++size) {
+            const uint32_t height = 2 * FilterSizeClass(size) + 3;
+            for (uint8_t mode : kModes) {
+                FilterTestImage uniform(bits, 11, height);
+                uniform.Fill(201);
+                const FilterTestImage before = uniform;
+                EXPECT_TRUE(FilterWhole(uniform, mode, {500, size, 0}, true).SamePixels(before))
+                    << bits << " " << size << " " << int{mode};
+
+                FilterTestImage narrow(bits, 1, height);
+                narrow.Randomise(random, 0, 255);
+                EXPECT_TRUE(FilterWhole(narrow, mode, {300, size, 0}, false).SamePixels(narrow))
+                    << bits << " " << size << " " << int{mode};
+
+                if (mode != kFilterSmooth) {
+                    FilterTestImage noisy(bits, 9, height);
+                    noisy.Randomise(random, 0, 255);
+                    EXPECT_TRUE(FilterWhole(noisy, mode, {0, size, 0}, false).SamePixels(noisy))
+                        << bits << " " << size << " " << int{mode};
+                }
+            }
+        }
+    }
+}
+
+// 16-bit samples go up to 300: the kernels count values above 255 as 255, as the reference does.
+TEST(FilterEngineTest, EngineAgreesWithTheDirectWindowSumForEverySizeModeAndFormat) {
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<uint32_t> amount(0, kFilterMaxAmount);
+    std::uniform_int_distribution<uint32_t> threshold(0, 40);
+    for (uint16_t bits : kFormats) {
+        for (uint32_t size = kFilterMinKernelSize; size <= kFilterMaxKernelSize; ++size) {
+            const uint32_t r = FilterSizeClass(size);
+            // Narrow, just-wide and wide images; heights from the shortest accepted up.
+            for (uint32_t width : {r, 2 * r + 1, 23u}) {
+                std::uniform_int_distribution<uint32_t> height(2 * r + 1, 2 * r + 12);
+                for (uint8_t mode : kModes) {
+                    FilterTestImage image(bits, width, height(random));
+                    image.Randomise(random, 0, bits == 12 || bits == 36 ? 300 : 255);
+                    const FilterParams params{amount(random), size, threshold(random)};
+                    const FilterTestImage expected = ReferenceFilter(image, mode, params);
+                    ASSERT_TRUE(FilterWhole(image, mode, params, false).SamePixels(expected))
+                        << "bits " << bits << " size " << size << " mode " << int{mode} << " width " << width;
+                    ASSERT_TRUE(FilterWhole(image, mode, params, true).SamePixels(expected)) << "in place";
+                }
+            }
+        }
+    }
+}
+
+TEST(FilterEngineTest, BandsOfRandomHeightsGiveTheLinesOfOneBand) {
+    std::mt19937 random(99);
+    for (uint16_t bits : kFormats) {
+        for (uint32_t size : {3u, 12u, 18u, 27u}) {
+            for (uint8_t mode : kModes) {
+                const uint32_t r = FilterSizeClass(size);
+                FilterTestImage image(bits, 17, 60);
+                image.Randomise(random, 0, 255);
+                const FilterParams params{150, size, 2};
+                const FilterTestImage whole = FilterWhole(image, mode, params, false);
+
+                FilterTestImage banded = image;
+                FilterEngine engine(image.Geometry(), params, mode);
+                std::uniform_int_distribution<uint32_t> firstHeight(2 * r + 1, 2 * r + 6);
+                std::uniform_int_distribution<uint32_t> laterHeight(1, 9);
+                uint32_t received = 0;
+                uint32_t produced = 0;
+                while (received < image.Height()) {
+                    const uint32_t lines =
+                        std::min(received == 0 ? firstHeight(random) : laterHeight(random), image.Height() - received);
+                    FilterBand output{banded.Line(produced), 0, 0, 0, 0};
+                    ASSERT_EQ(engine.Process(image.Band(received, lines), output), kFilterOk);
+                    received += lines;
+                    const bool first = produced == 0;
+                    const bool last = received == image.Height();
+                    const uint32_t expected = first ? (last ? lines : lines - r) : (last ? lines + r : lines);
+                    ASSERT_EQ(output.lines, expected);
+                    produced += output.lines;
+                }
+                EXPECT_EQ(produced, image.Height());
+                EXPECT_TRUE(banded.SamePixels(whole)) << bits << " " << size << " " << int{mode};
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korva

@@ -1,0 +1,87 @@
+#include "core/tone/tone_map.h"
+
+#include <gtest/gtest.h>
+
+namespace korva {
+namespace {
+
+TEST(ToneMapTest, LinearMapGivesIdentityCurves) {
+    const ToneMap linear = BuiltInToneMaps()[0].toneMap;
+    ToneTables tables;
+    for (ToneCurve& curve : tables.toneCurves) {
+        curve.fill(9);
+    }
+    BuildToneMapCurves(linear, tables);
+    EXPECT_TRUE(tables.toneCurvesInForce);
+    for (int c = 0; c < 4; ++c) {
+        for (int i = 0; i < 256; ++i) {
+            ASSERT_EQ(tables.toneCurves[c][i], i) << "channel " << c;
+        }
+    }
+}
+
+TEST(ToneMapTest, BuiltInMapsShapeOnlyTheMasterCurve) {
+    const auto maps = BuiltInToneMaps();
+    const std::array<std::array<int16_t, 5>, 6> masters = {{
+        {8, 64, 128, 192, 245},
+        {4, 74, 133, 193, 245},
+        {11, 38, 82, 152, 245},
+        {2, 72, 129, 182, 245},
+        {2, 51, 129, 204, 245},
+        {5, 80, 129, 193, 245},
+    }};
+    for (int m = 0; m < kBuiltInToneMapCount; ++m) {
+        const ToneMap& map = maps[m].toneMap;
+        EXPECT_EQ(maps[m].nameStringId, 215u + m);
+        EXPECT_EQ(map.selectedChannel, 443u);
+        EXPECT_EQ(map.pinFlags[kChannelMaster], m == 0 ? 21u : 14u);
+        ToneTables tables;
+        BuildToneMapCurves(map, tables);
+        for (int p = 0; p < 5; ++p) {
+            EXPECT_EQ(map.PointOutput(kChannelMaster, p), masters[m][p]);
+            // The curve passes through every point.
+            EXPECT_EQ(tables.toneCurves[kChannelMaster][kPointLevels[p]], masters[m][p]) << m << " " << p;
+            for (int c = kChannelRed; c <= kChannelBlue; ++c) {
+                EXPECT_EQ(map.PointOutput(c, p), kPointLevels[p]);
+                EXPECT_EQ(map.pinFlags[c], 21u);
+            }
+        }
+    }
+    // "Darken" bends the curve below the identity between the points and stays monotone.
+    ToneTables darken;
+    BuildToneMapCurves(maps[2].toneMap, darken);
+    EXPECT_LT(darken.toneCurves[kChannelMaster][100], 100);
+    for (int i = 1; i < 256; ++i) {
+        EXPECT_GE(darken.toneCurves[kChannelMaster][i], darken.toneCurves[kChannelMaster][i - 1]);
+    }
+}
+
+TEST(ToneMapTest, RecordKeepsTheCatalogueValueOrder) {
+    ToneMap map = BuiltInToneMaps()[1].toneMap;
+    map.SetPointOutput(kChannelBlue, 2, -5);
+    map.pinFlags[kChannelGreen] = 6;
+    map.selectedChannel = 441;
+
+    const auto values = map.ToValues();
+    EXPECT_EQ(values[0], 8u);                          // red shadow
+    EXPECT_EQ(values[5 * kChannelBlue + 2], 0xFFFBu);  // signed 16 bits, upper half zero
+    EXPECT_EQ(values[5 * kChannelMaster + 1], 74u);
+    EXPECT_EQ(values[21], 6u);
+    EXPECT_EQ(values[23], 14u);
+    EXPECT_EQ(values[24], 441u);
+
+    const ToneMap back = ToneMap::FromValues(values);
+    EXPECT_EQ(back.PointOutput(kChannelBlue, 2), -5);
+    EXPECT_EQ(back.ToValues(), values);
+    EXPECT_TRUE(back.IsPinned(kChannelGreen, 1));
+    EXPECT_TRUE(back.IsPinned(kChannelGreen, 2));
+    EXPECT_FALSE(back.IsPinned(kChannelGreen, 3));
+
+    // Only the low 16 bits of a stored cell are the level.
+    auto stored = values;
+    stored[3] = 0x12340080;
+    EXPECT_EQ(ToneMap::FromValues(stored).PointOutput(kChannelRed, 3), 128);
+}
+
+}  // namespace
+}  // namespace korva
