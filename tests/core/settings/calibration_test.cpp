@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "core/settings/builtin_catalogues.h"
+#include "core/settings/catalogue.h"
 #include "core/settings/fixed_text.h"
 #include "settings_fixture.h"
 
@@ -77,6 +79,14 @@ TEST_F(CalibrationTest, TheThirdTableGivesTheMidValueAndTheDisplayGamma) {
 
     context.Set(ctx::level, 1);
     EXPECT_TRUE(CheckScreenCalibration(settings, services, context));
+
+    // The curves are then rebuilt from the linear tone map, shown on the master channel.
+    const CatalogueRow linear = LinearToneMap(services.strings);
+    EXPECT_EQ(FieldText(linear.name), "Linear");
+    for (int c = 0; c < tone_map::kChannels; ++c) {
+        EXPECT_EQ(linear.values[tone_map::PointCell(c, 2)], 128);
+    }
+    EXPECT_EQ(linear.values[tone_map::kSelectedChannelCell], tone_map::kMasterButton);
 }
 
 TEST_F(CalibrationTest, AFileShorterThan817BytesCountsAsMissing) {

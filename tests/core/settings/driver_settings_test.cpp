@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/settings/settings_file.h"
 #include "settings_fixture.h"
 
 namespace korva {
@@ -143,6 +144,13 @@ TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSave
     dir.WriteFile(std::string(test::kSettingsFolder) + "\\ENV.stt", "");
     std::vector<Marquee> marquees(3);
     marquees[1].settings.docSource = 7;
+    // A zoomed environment keeps the view shown for a marquee without a zoom of its own.
+    marquees[0].view = Rect{1, 2, 3, 4};
+    KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 10, .areaWidth = 300});
+    EXPECT_EQ(marquees[0].zoom.areaWidth, 300);
+    EXPECT_EQ(marquees[0].zoomRect, marquees[0].view);
+    KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 20});
+    EXPECT_EQ(marquees[0].zoom.areaLeft, 10);
     SessionSnapshot session;
     session.marquees = marquees;
     session.currentMarqueeIndex = 0;
@@ -155,6 +163,7 @@ TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSave
     EXPECT_EQ(environment.substr(16, 5), std::string("Zoom\0", 5));
     EXPECT_EQ(environment[48], 3);
     EXPECT_EQ(environment[52 + 518 + 64], 7);
+    EXPECT_EQ(environment[52 + 446], 10);
 
     dir.WriteFile(std::string(test::kSettingsFolder) + "\\ENV.stt", "");
     settings.environmentSaveInhibited = true;
