@@ -1,0 +1,175 @@
+#include "core/settings/driver_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/settings/settings_file.h"
+#include "settings_fixture.h"
+
+namespace korva {
+namespace {
+
+using DriverSettingsTest = test::SettingsTest;
+
+TEST_F(DriverSettingsTest, MissingKeysReadTheirReadDefaultsNotTheBuiltInOnes) {
+    LoadWith("[Settings]\r\nDISP UNIT=1\r\n");
+    EXPECT_EQ(settings.displayUnit, 1);
+    EXPECT_EQ(settings.presetSettings, 3);
+    EXPECT_EQ(settings.saveValues, 1);
+    EXPECT_EQ(settings.autoPreview, 1);
+    EXPECT_EQ(settings.ocr.resolution, 0);
+    EXPECT_EQ(settings.photo.resolution, 0);
+    EXPECT_EQ(settings.scanResolution, 0);
+    EXPECT_EQ(settings.imageTypes.current, 0);
+    EXPECT_EQ(settings.previewSizeButton, 739);
+    EXPECT_EQ(settings.blackWhiteOption, 0);
+    EXPECT_EQ(settings.locations.settingsDir, "\\TWAIN_32\\VELDRIX\\SETTINGS");
+    EXPECT_EQ(settings.locations.dataSourcePath, dir.path() + "\\TWAIN_32\\VELDRIX\\LOMTWNS.DS");
+    EXPECT_EQ(settings.versionText, "1.10E");
+    EXPECT_EQ(settings.languageLetter, 'E');
+    EXPECT_EQ(settings.unitNames[2], "cm");
+}
+
+TEST_F(DriverSettingsTest, AnOlderVersionDeletesTheFileAndKeepsTheBuiltInDefaults) {
+    WriteIni("[QXTWAINds]\r\nVersion=1.00E\r\nSettingDir=\\ELSEWHERE\r\n[Settings]\r\nDISP UNIT=1\r\nSCAN MODE=2\r\n");
+    settings.sourceWidth = 850;
+    LoadDriverSettings(settings, services);
+
+    EXPECT_EQ(ReadIni(),
+              "[QXTWAINds]\r\nCalibration=\\TWAIN\\CALIBRAT\r\nSettingDir=\\TWAIN_32\\VELDRIX\\SETTINGS\r\n"
+              "Qxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\LOMTWNS.DS\r\n");
+    EXPECT_EQ(settings.displayUnit, 2);  // not 'A': centimetres
+    EXPECT_EQ(settings.imageTypes.current, 5);
+    EXPECT_EQ(settings.scanResolution, 300);
+    EXPECT_EQ(settings.ocr.resList, 7);
+    EXPECT_EQ(settings.autoPreview, 0);
+    EXPECT_EQ(settings.previewSizeButton, 738);
+    EXPECT_EQ(settings.sourceWidth, 850);  // kept from before loading
+    EXPECT_EQ(settings.locations.settingsDir, "\\TWAIN_32\\VELDRIX\\SETTINGS");
+}
+
+TEST_F(DriverSettingsTest, TheVersionIsComparedFromItsFirstDigitToItsFirstBlank) {
+    LoadWith("[Settings]\r\nEyedrop=5\r\n");
+    EXPECT_EQ(settings.eyedrop, 5);
+
+    WriteIni("[QXTWAINds]\r\nVersion=v1.10E and more\r\n[Settings]\r\nEyedrop=5\r\n");
+    LoadDriverSettings(settings, services);
+    EXPECT_EQ(settings.eyedrop, 5);
+
+    WriteIni("[QXTWAINds]\r\nVersion=1.10e\r\n[Settings]\r\nEyedrop=5\r\n");
+    LoadDriverSettings(settings, services);
+    EXPECT_EQ(settings.eyedrop, 1);
+    EXPECT_EQ(Key("Settings", "Eyedrop"), "<missing>");
+
+    WriteIni("[QXTWAINds]\r\nVersion=1.10E" + std::string(200, 'X') + "\r\n[Settings]\r\nEyedrop=5\r\n");
+    LoadDriverSettings(settings, services);
+    EXPECT_EQ(settings.eyedrop, 1);
+}
+
+TEST_F(DriverSettingsTest, LocationsAndIcmProfileDefaultsFollowTheFileAndTheSystem) {
+    LoadWith("[QXTWAINds]\r\nSettingDir=" + std::string(3000, 'S') + "\r\nQxtwain=\\DRV\r\nDataSource=\\X.DS\r\n");
+    EXPECT_EQ(settings.locations.settingsDir, std::string(79, 'S'));
+    EXPECT_EQ(settings.locations.dataSourcePath, dir.path() + "\\DRV\\X.DS");
+    EXPECT_EQ(settings.icmProfile, 0);
+
+    posix.system.version = OsVersion{OsVersion::kPlatform9x, 4, 0};
+    LoadWith("");
+    EXPECT_EQ(settings.icmProfile, -1);
+}
+
+TEST_F(DriverSettingsTest, SavingWritesTheKeysInTheirOrderAndReadsBackTheSameSettings) {
+    LoadWith("");
+    settings.docSource = 1;
+    settings.displayUnit = 1;
+    settings.focusPosition = 1.5f;
+    settings.previewSizeButton = 740;
+    settings.positions.color.y = -12;
+    settings.ocr.resolution = 600;
+    settings.tabFlag = 1;
+    settings.colorSelection = 991;
+    dir.WriteFile(test::kIniFile, "");
+    SaveDriverSettings(settings, services, {});
+
+    const std::string ini = ReadIni();
+    const std::vector<std::string> order = {
+        "DOC SOURCE=1",     "SCAN MODE=",    "TARGET MODE=",       "Preset Settings=",   "Focus Position=1.5",
+        "DISP UNIT=1",      "SOURCE WIDTH=", "SOURCE HEIGHT=",     "GAMMA MAP=",         "Number of Samples=",
+        "Sample increment", "Save values=1", "Auto Exposure=",     "Eyedrop=",           "Preview size=2",
+        "Windows 95 ICM=",  "ICM Profile=",  "Current Marquee=",   "Auto Preview=",      "Main X=",
+        "Color Y=-12",      "Tab Flag=1",    "OCR Resolution=600", "Color Selection=991"};
+    size_t at = 0;
+    for (const std::string& key : order) {
+        const size_t found = ini.find(key, at);
+        ASSERT_NE(found, std::string::npos) << key;
+        at = found;
+    }
+
+    ScanSettings reloaded;
+    LoadDriverSettings(reloaded, services);
+    EXPECT_EQ(reloaded.docSource, 1);
+    EXPECT_EQ(reloaded.displayUnit, 1);
+    EXPECT_EQ(reloaded.focusPosition, 1.5f);
+    EXPECT_EQ(reloaded.previewSizeButton, 740);
+    EXPECT_EQ(reloaded.positions.color.y, -12);
+    EXPECT_EQ(reloaded.scanResolution, 600);
+    EXPECT_EQ(reloaded.colorSelection, 991);
+}
+
+TEST_F(DriverSettingsTest, SourceSizeFollowsTheScreenWidth) {
+    LoadWith("");
+    for (const auto& [width, text] : std::vector<std::pair<int, std::string>>{
+             {1024, "1024"}, {1001, "1024"}, {1000, "800"}, {800, "800"}, {799, "640"}, {640, "640"}}) {
+        posix.system.screenWidth = width;
+        SaveDriverSettings(settings, services, {});
+        EXPECT_EQ(Key("Settings", "Src Size"), text) << width;
+    }
+}
+
+TEST_F(DriverSettingsTest, FocusPositionIsWrittenOnlyWithSaveValues) {
+    LoadWith("[Settings]\r\nFocus Position=2.5\r\nSave values=0\r\n");
+    EXPECT_EQ(settings.focusPosition, 2.5f);
+    settings.focusPosition = 3.25f;
+    SaveDriverSettings(settings, services, {});
+    EXPECT_EQ(Key("Settings", "Focus Position"), "2.5");
+    EXPECT_EQ(Key("Settings", "Save values"), "0");
+
+    settings.saveValues = 1;
+    SaveDriverSettings(settings, services, {});
+    EXPECT_EQ(Key("Settings", "Focus Position"), "3.25");
+}
+
+TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSaved) {
+    LoadWith("");
+    dir.WriteFile(std::string(test::kSettingsFolder) + "\\ENV.stt", "");
+    std::vector<Marquee> marquees(3);
+    marquees[1].settings.docSource = 7;
+    // A zoomed environment keeps the view shown for a marquee without a zoom of its own.
+    marquees[0].view = Rect{1, 2, 3, 4};
+    KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 10, .areaWidth = 300});
+    EXPECT_EQ(marquees[0].zoom.areaWidth, 300);
+    EXPECT_EQ(marquees[0].zoomRect, marquees[0].view);
+    KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 20});
+    EXPECT_EQ(marquees[0].zoom.areaLeft, 10);
+    SessionSnapshot session;
+    session.marquees = marquees;
+    session.currentMarqueeIndex = 0;
+    session.fullPageShown = false;
+    SaveDriverSettings(settings, services, session);
+    EXPECT_EQ(settings.currentMarquee, 2);
+    EXPECT_EQ(Key("Settings", "Current Marquee"), "2");
+    const std::string environment = dir.ReadFile(std::string(test::kSettingsFolder) + "\\ENV.stt");
+    ASSERT_EQ(environment.size(), 52u + 3 * 518u);
+    EXPECT_EQ(environment.substr(16, 5), std::string("Zoom\0", 5));
+    EXPECT_EQ(environment[48], 3);
+    EXPECT_EQ(environment[52 + 518 + 64], 7);
+    EXPECT_EQ(environment[52 + 446], 10);
+
+    dir.WriteFile(std::string(test::kSettingsFolder) + "\\ENV.stt", "");
+    settings.environmentSaveInhibited = true;
+    SaveDriverSettings(settings, services, session);
+    EXPECT_EQ(dir.ReadFile(std::string(test::kSettingsFolder) + "\\ENV.stt"), "");
+}
+
+}  // namespace
+}  // namespace korva

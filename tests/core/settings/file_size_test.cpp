@@ -1,0 +1,79 @@
+#include "core/settings/file_size.h"
+
+#include <gtest/gtest.h>
+
+#include "core/settings/size_display.h"
+
+namespace korva {
+namespace {
+
+TEST(FileSizeTest, LetterSizeAt300DpiTakesTheKiloStep) {
+    const FileSizeEstimate estimate = EstimateImageBytes(300, 850, 1100, 24);
+    EXPECT_TRUE(estimate.kiloStep);
+    EXPECT_FLOAT_EQ(estimate.bytes, 25245000.0f / 1024.0f);
+    EXPECT_EQ(FormatFileSize(estimate, 'E', '.'), "24.07 MB");
+    EXPECT_EQ(FormatFileSize(estimate, 'F', ','), "24,07 Mo");
+}
+
+TEST(FileSizeTest, SmallImagesAreAtLeastOneByteInEachLanguage) {
+    const FileSizeEstimate estimate = EstimateImageBytes(100, 1, 1, 1);
+    EXPECT_FALSE(estimate.kiloStep);
+    EXPECT_EQ(estimate.bytes, 1.0f);
+    EXPECT_EQ(FormatFileSize(estimate, 'E', '.'), "1 Bytes");
+    EXPECT_EQ(FormatFileSize(estimate, 'F', '.'), "1 O");
+    EXPECT_EQ(FormatFileSize(estimate, 'G', '.'), "1 Byte");
+    EXPECT_EQ(FormatFileSize(estimate, 'I', '.'), "1 byte");
+}
+
+TEST(FileSizeTest, EachRangeHasItsUnitWords) {
+    // 100 x 100 pixels of 24 bits: 30000 bytes = 29 KB and 304 bytes, 304 * 100 / 1024 = 29.
+    const FileSizeEstimate kilobytes = EstimateImageBytes(100, 100, 100, 24);
+    EXPECT_EQ(FormatFileSize(kilobytes, 'E', '.'), "29.29 KB");
+    EXPECT_EQ(FormatFileSize(kilobytes, 'F', '.'), "29.29 Ko");
+    // 2 MB without the kilo step.
+    EXPECT_EQ(FormatFileSize(EstimateBytesFromPixels(1048576.0f / 3.0f * 2.0f, 24), 'E', '.'), "2.00 MB");
+    // Exactly 4194304 bytes stays in bytes; one more pixel goes to kilobytes.
+    EXPECT_FALSE(EstimateBytesFromPixels(4194304.0f, 8).kiloStep);
+    EXPECT_TRUE(EstimateBytesFromPixels(4194305.0f, 8).kiloStep);
+    // 3e9 bytes: 2929687.5 KB after the kilo step, shown in GB.
+    const FileSizeEstimate gigabytes = EstimateBytesFromPixels(1e9f, 24);
+    EXPECT_EQ(FormatFileSize(gigabytes, 'E', '.'), "2.79 GB");
+    EXPECT_EQ(FormatFileSize(gigabytes, 'F', ','), "2,79 Go");
+}
+
+TEST(SizeDisplayTest, ShowsTheSelectionAndItsFileSize) {
+    SizeDisplayInput input;
+    input.selWidth = 850;
+    input.selHeight = 1100;
+    input.resolution = 300;
+    input.unit = UnitKind::kCentimetres;
+    input.bitsPerPixel = 24;
+    const SizeDisplay display = ComputeSizeDisplay(input);
+    EXPECT_EQ(display.outWidth, 850u);
+    EXPECT_EQ(display.outHeight, 1100u);
+    EXPECT_EQ(display.width, "21.59");
+    EXPECT_EQ(display.height, "27.94");
+    EXPECT_EQ(display.outWidthText, "21.59");
+    EXPECT_EQ(display.fileSize, "24.07 MB");
+}
+
+TEST(SizeDisplayTest, LargeResolutionsInPixelsKeepTheOutputHundredfold) {
+    SizeDisplayInput input;
+    input.selWidth = 850;
+    input.selHeight = 0;
+    input.resolution = 1200;
+    input.unit = UnitKind::kPixels;
+    input.bitsPerPixel = 24;
+    const SizeDisplay display = ComputeSizeDisplay(input);
+    EXPECT_EQ(display.outWidth, 85000u);
+    EXPECT_EQ(display.outWidthText, "10200");
+    EXPECT_EQ(display.width, "10200");
+    EXPECT_EQ(display.outHeightText, "0");
+    EXPECT_EQ(display.fileSize, "1 Bytes");
+
+    input.resolution = 999;  // not above 999: the plain output size
+    EXPECT_EQ(ComputeSizeDisplay(input).outWidth, 850u);
+}
+
+}  // namespace
+}  // namespace korva

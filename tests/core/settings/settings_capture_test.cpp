@@ -1,0 +1,128 @@
+#include "core/settings/settings_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/settings/catalogue_build.h"
+#include "core/settings/fixed_text.h"
+#include "settings_fixture.h"
+
+namespace korva {
+namespace {
+
+class SettingsCaptureTest : public test::SettingsTest {
+  protected:
+    void SetUp() override {
+        LoadWith("");
+        BuildImageTypes(settings, services);
+        BuildDestinations(settings, services);
+        BuildToneMaps(settings, services);
+        view.viewWidth = 340;
+        view.viewHeight = 440;
+        view.areaWidth = 850;
+        view.areaHeight = 1100;
+    }
+    std::vector<uint8_t> block = std::vector<uint8_t>(kSourceContextSize, 0);
+    SourceContext context{block.data()};
+    PreviewView view;
+};
+
+TEST_F(SettingsCaptureTest, CapturedBlocksCarryTheSettingsTheFieldsAndTheSelection) {
+    settings.imageTypes.current = 5;  // line art: one bit per pixel
+    settings.iproc = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    settings.locks.image = 1;
+    settings.savedLocks.image = 0;
+    settings.toneMaps.current = 2;
+    view.currentRect = Rect{1, 2, 30, 40};
+    const DisplayedSizes sizes{"8.5", "11", "bad", ""};
+    const SettingsBlock b =
+        CaptureSettings(settings, view, sizes, {850, 1100, 10, 20}, BlockUse::kDialog, services.strings);
+    EXPECT_EQ(b.imageType, 5);
+    EXPECT_EQ(b.width, 850u);
+    EXPECT_EQ(b.height, 1100u);
+    EXPECT_EQ(b.outWidth, 0u);
+    EXPECT_EQ(b.exposure, 1);
+    EXPECT_EQ(b.sharpness, 13);
+    EXPECT_EQ(b.threshold, 5);
+    EXPECT_EQ(b.saturation, 7);
+    EXPECT_EQ(b.param9, 10);
+    EXPECT_EQ(b.imageLocked, 1);
+    EXPECT_EQ(b.darkDocument, 1);
+    EXPECT_EQ(b.currentRect, view.currentRect);
+    EXPECT_EQ(b.selectionTop, 20);
+    EXPECT_EQ(FieldText(b.toneMap.name), "Darken");
+
+    settings.toneMaps.current = settings.toneMaps.count;
+    settings.imageTypes.current = 1;
+    const SettingsBlock marquee = CaptureSettings(settings, view, sizes, {}, BlockUse::kMarquee, services.strings);
+    EXPECT_EQ(marquee.imageLocked, 0);
+    EXPECT_EQ(marquee.darkDocument, 0);
+    EXPECT_EQ(FieldText(marquee.toneMap.name), "User Defined");
+}
+
+TEST_F(SettingsCaptureTest, ApplyingABlockRestoresTheSettingsAndPlacesTheSelection) {
+    SettingsBlock b;
+    b.docSource = 1;
+    b.imageType = 40;
+    b.destination = -3;
+    b.scanResolution = 600;
+    b.unit = 2;
+    b.exposure = -4;
+    b.threshold = 99;
+    b.sharpness = 2;
+    b.toneMapIndex = 4;
+    b.channelGamma = {1.5f, 1.0f, 1.0f};
+    b.imageLocked = 1;
+    b.darkDocument = 1;
+    b.focusPosition = 2.5f;
+    b.selectionLeft = 425;
+    b.selectionTop = 550;
+    b.selectionWidth = 2000;  // runs past the view: clamped
+    b.selectionHeight = 275;
+    ApplySettingsBlock(settings, view, context, b, services.strings, false);
+    EXPECT_EQ(settings.docSource, 1);
+    EXPECT_EQ(settings.imageTypes.current, 7);
+    EXPECT_EQ(settings.destinations.current, 0);
+    EXPECT_EQ(settings.scanResolution, 600);
+    EXPECT_EQ(settings.displayUnit, 2);
+    EXPECT_EQ(settings.iproc[iproc::kExposure], -4);
+    EXPECT_EQ(settings.iproc[iproc::kThreshold], 99);
+    EXPECT_EQ(settings.iproc[iproc::kSharpness], 2);
+    EXPECT_EQ(settings.toneMaps.current, 4);
+    EXPECT_EQ(settings.channelGamma[0], 1.5f);
+    EXPECT_EQ(settings.savedLocks.image, 1);
+    EXPECT_EQ(settings.darkDocument, 1);
+    EXPECT_EQ(settings.focusPosition, 2.5f);
+    EXPECT_EQ(view.currentRect, (Rect{170, 220, 339, 330}));
+    EXPECT_EQ(context.Get(ctx::dsAreaWidth), 0);
+
+    SetFieldText(b.toneMap.name, "User Defined");
+    context.Set(ctx::batchActive, 1);
+    ApplySettingsBlock(settings, view, context, b, services.strings, false);
+    EXPECT_EQ(settings.toneMaps.current, settings.toneMaps.count);
+    EXPECT_EQ(FieldText(settings.toneMapInForce.name), "User Defined");
+    EXPECT_EQ(context.Get(ctx::dsAreaWidth), 2000);
+    EXPECT_EQ(context.Get(ctx::dsAreaTop), 550);
+}
+
+TEST_F(SettingsCaptureTest, ColourMatchingNeedsTheSwitchAColourTypeAndNoNegativeFilm) {
+    SettingsBlock b;
+    b.imageType = 1;
+    settings.windows95Icm = 1;
+    context.Set(ctx::optionUnit, 1);
+    ApplySettingsBlock(settings, view, context, b, services.strings, true);
+    EXPECT_TRUE(settings.colorMatchActive);
+
+    b.docSource = 1;
+    ApplySettingsBlock(settings, view, context, b, services.strings, true);
+    EXPECT_FALSE(settings.colorMatchActive);
+
+    b.docSource = 0;
+    b.imageType = 4;
+    ApplySettingsBlock(settings, view, context, b, services.strings, true);
+    EXPECT_FALSE(settings.colorMatchActive);
+}
+
+}  // namespace
+}  // namespace korva

@@ -1,0 +1,209 @@
+#include "core/settings/settings_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <numeric>
+#include <vector>
+
+#include "core/settings/fixed_text.h"
+#include "core/settings/settings_file.h"
+#include "core/settings/settings_paths.h"
+#include "settings_fixture.h"
+
+namespace korva {
+namespace {
+
+class SettingsListTest : public test::SettingsTest {
+  protected:
+    void SetUp() override { LoadWith(""); }
+    std::string Folder(const std::string& file = "") const {
+        return std::string(test::kSettingsFolder) + (file.empty() ? "" : "\\" + file);
+    }
+    // Saves `count` marquees whose document sources number them from `first` under a new name.
+    void SaveMarquees(SettingsList& list, const std::string& name, int count, int first) {
+        std::vector<Marquee> marquees(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            marquees[static_cast<size_t>(i)].settings.docSource = first + i;
+        }
+        ASSERT_EQ(SaveSettingsFile(list, settings, services, 0, name, true, true, marquees), 1);
+    }
+};
+
+TEST_F(SettingsListTest, NewSettingsTakeTheFirstFreeNumberFromTheEntryCount) {
+    SettingsList list = BuildSettingsList(settings, services);
+    SaveMarquees(list, "First", 0, 0);
+    SaveMarquees(list, "Second", 0, 0);
+    EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
+    EXPECT_TRUE(dir.Exists(Folder("ENV0001.set")));
+    EXPECT_EQ(list.selected, 1);
+    EXPECT_EQ(list.entries[1].flags, SettingsEntry::kCreated);
+
+    dir.WriteFile(Folder("ENV0002.set"), std::string(52 + 382, '\0'));
+    list = BuildSettingsList(settings, services);
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(FieldText(list.entries[0].name), "First");
+    EXPECT_EQ(list.entries[0].flags, SettingsEntry::kExisted);
+    dir.WriteFile(Folder("ENV0003.set"), "");
+    SaveMarquees(list, "Fifth", 0, 0);
+    EXPECT_EQ(FieldText(list.entries[3].baseName), "ENV0004");
+    EXPECT_EQ(list.selected, 3);
+}
+
+TEST_F(SettingsListTest, NamesAreCleanedAndCutTo32BytesInTheFile) {
+    EXPECT_EQ(CleanSettingsName("  Photo, large"), "Photo_ large");
+    EXPECT_EQ(CleanSettingsName(std::string(50, 'x')).size(), 39u);
+
+    SettingsList list = BuildSettingsList(settings, services);
+    const std::string name(35, 'n');
+    SaveMarquees(list, name, 0, 0);
+    EXPECT_EQ(FindSettingsEntry(list, name), 0);
+    list = BuildSettingsList(settings, services);
+    EXPECT_EQ(FieldText(list.entries[0].name), std::string(32, 'n'));
+    EXPECT_EQ(FindSettingsEntry(list, name), -1);
+}
+
+TEST_F(SettingsListTest, AnExistingNameIsReplacedOnlyWithTheUsersYes) {
+    SettingsList list = BuildSettingsList(settings, services);
+    SaveMarquees(list, "Mine", 1, 10);
+    SaveMarquees(list, "Other", 0, 0);
+    std::vector<Marquee> two(2);
+    EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", false, true, two), 0);
+    posix.messages.answers = {mb::kAnswerNo};
+    EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", true, true, two), 0);
+    ASSERT_EQ(posix.messages.shown.size(), 1u);
+    EXPECT_EQ(posix.messages.shown[0].text, "The name already exists, Do you want to replace it?");
+    EXPECT_EQ(posix.messages.shown[0].caption, "KORVA SF TWAIN");
+    EXPECT_EQ(posix.messages.shown[0].style, mb::kYesNoCancel | mb::kIconQuestion);
+
+    posix.messages.answers = {mb::kAnswerYes};
+    EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", true, true, two), 1);
+    EXPECT_EQ(list.selected, 0);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(dir.ReadFile(Folder("ENV0000.set")).size(), 52u + 2 * 518u);
+}
+
+TEST_F(SettingsListTest, SelectedSettingsRestoreTheirMarqueesInFileOrder) {
+    SettingsList list = BuildSettingsList(settings, services);
+    SaveMarquees(list, "Two", 2, 1);
+    SaveMarquees(list, "Three", 3, 3);
+    const std::vector<int32_t> both = {0, 1};
+    std::vector<Marquee> records = ReadMarqueesForRestore(list, settings, services, "", both, 0);
+    ASSERT_EQ(records.size(), 5u);
+    for (size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i].settings.docSource, static_cast<int32_t>(i) + 1);
+    }
+    const std::vector<int32_t> one = {1};
+    EXPECT_EQ(ReadMarqueesForRestore(list, settings, services, "", one, 1).size(), 3u);
+
+    // A count larger than the records in the file stops at the short read.
+    std::string bytes = dir.ReadFile(Folder("ENV0001.set"));
+    bytes[48] = 100;
+    dir.WriteFile(Folder("Env.stt"), bytes.substr(0, bytes.size() - 1));
+    EXPECT_EQ(ReadMarqueesForRestore(list, settings, services, "Env.stt", {}, 0).size(), 2u);
+}
+
+TEST_F(SettingsListTest, LoadingABlockChoosesTheFileByTheSelection) {
+    SettingsList list = BuildSettingsList(settings, services);
+    settings.dialogBlock.scanResolution = 600;
+    SaveMarquees(list, "NoMarquees", 0, 0);
+    SaveMarquees(list, "Marquees", 2, 4);
+    settings.dialogBlock = SettingsBlock{};
+
+    list.selected = 0;
+    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
+    EXPECT_EQ(settings.dialogBlock.scanResolution, 600);
+    list.selected = 1;
+    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kLoaded);
+    EXPECT_EQ(settings.dialogBlock.docSource, 4);
+
+    list.selected = list.Count();  // nothing selected: the marquee backup
+    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kUnchanged);
+    SaveMarqueeFile(settings, services, "mrqsav.tmp", {});
+    settings.dialogBlock.docSource = 0;
+    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
+    EXPECT_EQ(settings.dialogBlock.docSource, 4);
+    EXPECT_EQ(dir.ReadFile(Folder("mrqsav.tmp")).substr(16, 11), std::string("mrqsav.tmp\0", 11));
+
+    settings.dialogBlockBackup.scanResolution = 1200;
+    list.selected = 7;
+    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
+    EXPECT_EQ(settings.dialogBlock.scanResolution, 1200);
+}
+
+TEST_F(SettingsListTest, CommitDeletesTheDeletedFilesAndDiscardOnlyTheNewOnes) {
+    SettingsList list = BuildSettingsList(settings, services);
+    SaveMarquees(list, "Kept", 0, 0);
+    SaveMarquees(list, "Old", 0, 0);
+    CloseSettingsList(list, settings, services, true);
+
+    list = BuildSettingsList(settings, services);
+    SaveMarquees(list, "New", 0, 0);
+    const std::vector<int32_t> old = {1};
+    DeleteSettingsEntries(list, old);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_TRUE(list.NothingSelected());
+    CloseSettingsList(list, settings, services, false);
+    EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
+    EXPECT_TRUE(dir.Exists(Folder("ENV0001.set")));
+    EXPECT_FALSE(dir.Exists(Folder("ENV0002.set")));
+
+    list = BuildSettingsList(settings, services);
+    DeleteSettingsEntries(list, old);
+    CloseSettingsList(list, settings, services, true);
+    EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
+    EXPECT_FALSE(dir.Exists(Folder("ENV0001.set")));
+}
+
+TEST_F(SettingsListTest, UnreadableOrLongNamedFilesLeaveBlankEntriesAtTheEnd) {
+    dir.WriteFile(Folder("b.set"), std::string(16, '\0') + "Bee");
+    dir.WriteFile(Folder("A.set"), std::string(16, '\0') + "Ay");
+    dir.WriteFile(Folder("LONGERNAME.set"), std::string(16, '\0') + "Long");
+    dir.WriteFile(Folder("short.set"), "tiny");
+    const SettingsList list = BuildSettingsList(settings, services);
+    ASSERT_EQ(list.Count(), 4);
+    EXPECT_EQ(FieldText(list.entries[0].name), "Ay");
+    EXPECT_EQ(FieldText(list.entries[1].name), "Bee");  // byte order: "A" < "b"
+    EXPECT_EQ(FieldText(list.entries[2].baseName), "short");
+    EXPECT_EQ(FieldText(list.entries[2].name), "");
+    EXPECT_EQ(FieldText(list.entries[3].baseName), "");
+    EXPECT_EQ(list.selected, 4);
+}
+
+TEST_F(SettingsListTest, AFolderThatCannotBeCreatedIsReported) {
+    settings.locations.settingsDir = "\\missing\\SETTINGS";
+    const std::string before = std::filesystem::current_path().string();
+    const SettingsList list = BuildSettingsList(settings, services);
+    EXPECT_EQ(list.Count(), 0);
+    ASSERT_EQ(posix.messages.shown.size(), 1u);
+    EXPECT_EQ(posix.messages.shown[0].text, "Error creating directory");
+    EXPECT_EQ(posix.messages.shown[0].caption, "KORVA TWAIN");
+    EXPECT_EQ(std::filesystem::current_path().string(), before);
+
+    // Below an existing folder the settings folder is created without a message.
+    settings.locations.settingsDir = test::kSettingsFolder;
+    BuildSettingsList(settings, services);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "/TWAIN_32/VELDRIX/SETTINGS"));
+    EXPECT_EQ(posix.messages.shown.size(), 1u);
+}
+
+TEST_F(SettingsListTest, BatchKeysNameTheSelectedFiles) {
+    SettingsList list = BuildSettingsList(settings, services);
+    for (int i = 0; i < 11; ++i) {
+        SaveMarquees(list, "S" + std::to_string(i), 0, 0);
+    }
+    const std::vector<int32_t> three = {4, 0, 2};
+    WriteBatchKeys(list, settings, services, three);
+    EXPECT_EQ(Key("BatchMode", "total"), "3");
+    EXPECT_EQ(Key("BatchMode", "Batch 0"), "ENV0004");
+    EXPECT_EQ(Key("BatchMode", "Batch 1"), "ENV0000");
+    EXPECT_EQ(Key("BatchMode", "Batch 2"), "ENV0002");
+
+    std::vector<int32_t> eleven(11);
+    std::iota(eleven.begin(), eleven.end(), 0);
+    WriteBatchKeys(list, settings, services, eleven);
+    EXPECT_EQ(Key("BatchMode", "Batch10"), "ENV0010");
+}
+
+}  // namespace
+}  // namespace korva
