@@ -1,6 +1,7 @@
 #include "core/preview/hit_test.h"
 
 #include "core/preview/integer_math.h"
+#include "core/preview/view_factors.h"
 
 namespace korva {
 namespace {
@@ -24,7 +25,7 @@ WindowBox WindowBoxFor(const PreviewView& view) {
 
 bool ViewContains(const PreviewView& view, const PaneWindowPlacement& placement, Point client) {
     const WindowBox box = WindowBoxFor(view);
-    if (box.width <= 0 || box.height <= 0) {
+    if (box.width <= 0 || box.height <= 0 || !IsWithinGeometryLimit(view)) {
         return false;
     }
     const Rect& w = placement.screen;
