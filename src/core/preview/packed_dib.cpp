@@ -59,7 +59,6 @@ std::optional<DibLayout> ParsePackedDib(std::span<const uint8_t> bytes) {
     layout.width = width;
     layout.height = height;
     layout.bitCount = bitCount;
-    layout.sizeImage = static_cast<uint32_t>(sizeImage);
     layout.stride = static_cast<uint32_t>(stride);
     layout.pixelOffset = static_cast<size_t>(pixelOffset);
     return layout;

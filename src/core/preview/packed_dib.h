@@ -40,7 +40,6 @@ struct DibLayout {
     int32_t width = 0;
     int32_t height = 0;  // rows, stored bottom-up
     uint16_t bitCount = 0;
-    uint32_t sizeImage = 0;  // biSizeImage as stored
     uint32_t stride = 0;     // bytes of one row, padded to 4
     size_t pixelOffset = 0;  // from the start of the packed bitmap: the header and the colour table
 };

@@ -67,13 +67,5 @@ TEST_F(HitTestTest, NothingOutsideThePictureOrWithInteractionOff) {
     EXPECT_EQ(Zone(10, 10), HitZone::kNone);
 }
 
-TEST_F(HitTestTest, ALandscapeViewTurnsTheWindowBox) {
-    view.viewWidth = 388;
-    view.viewHeight = 300;
-    const WindowBox box = WindowBoxFor(view);
-    EXPECT_EQ(box.width, 388);
-    EXPECT_EQ(box.height, 300);
-}
-
 }  // namespace
 }  // namespace korva
