@@ -1,5 +1,8 @@
 #include "core/preview/pane_geometry.h"
 
+#include <algorithm>
+
+#include "core/preview/hit_test.h"
 #include "core/preview/integer_math.h"
 
 namespace korva {
@@ -57,6 +60,30 @@ std::optional<PreviewResolution> ComputePaneGeometry(PreviewView& view,
     view.fullHeight = view.viewHeight;
     marquees.SetGeometry(view);
     return chosen;
+}
+
+PaneWindowFrame PlacePaneWindow(const PreviewView& view,
+                                const Rect& dialog,
+                                const Rect& placeholder,
+                                int32_t captionHeight,
+                                bool exact) {
+    const WindowBox box = WindowBoxFor(view);
+    const int32_t border = exact ? 0 : 2;
+    return {Low32(int64_t{placeholder.left} - dialog.left - 1),
+            Low32(int64_t{placeholder.top} - dialog.top - captionHeight - 1), Low32(int64_t{box.width} + border),
+            Low32(int64_t{box.height} + border)};
+}
+
+DialogSize MainDialogSizeForPane(const PreviewView& view,
+                                 const Rect& dialog,
+                                 const Rect& placeholder,
+                                 const Rect& frame) {
+    const WindowBox box = WindowBoxFor(view);
+    const int64_t gap = int64_t{placeholder.left} - frame.right;
+    const int64_t width = int64_t{placeholder.left} - dialog.left + box.width + gap / 2;
+    const int64_t height =
+        std::max(int64_t{placeholder.top} - dialog.top + box.height + gap, int64_t{frame.bottom} - dialog.top + gap);
+    return {Low32(width), Low32(height)};
 }
 
 }  // namespace korva

@@ -10,6 +10,7 @@
 #include "core/preview/pane_settings.h"
 #include "core/preview/preview_resolution.h"
 #include "core/preview/preview_view.h"
+#include "core/preview/rect.h"
 
 namespace korva {
 
@@ -45,5 +46,36 @@ std::optional<PreviewResolution> ComputePaneGeometry(PreviewView& view,
                                                      BedSize bed,
                                                      const PaneSettings& settings,
                                                      bool fullPreviewShown);
+
+// Where the preview window goes in the main dialog's client area and how large it is.
+struct PaneWindowFrame {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// From screen rectangles: x = placeholder (control 190) left - dialog left - 1, y = placeholder top -
+// dialog top - caption height - 1; the size is the window box, 2 pixels wider and higher unless `exact`
+// (the border then lies outside the box).
+PaneWindowFrame PlacePaneWindow(const PreviewView& view,
+                                const Rect& dialog,
+                                const Rect& placeholder,
+                                int32_t captionHeight,
+                                bool exact);
+
+struct DialogSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// The main dialog's size that encloses the pane, from screen rectangles. With g = placeholder left -
+// right of the left-hand controls' frame (control 354): width = (placeholder left - dialog left) + box
+// width + g / 2; height = (placeholder top - dialog top) + box height + g, at least (frame bottom - dialog
+// top) + g.
+DialogSize MainDialogSizeForPane(const PreviewView& view,
+                                 const Rect& dialog,
+                                 const Rect& placeholder,
+                                 const Rect& frame);
 
 }  // namespace korva

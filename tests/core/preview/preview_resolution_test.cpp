@@ -117,5 +117,28 @@ TEST(PaneGeometryTest, TheWholeBedIsFittedIntoThePaneAndItsPreviewResolutionChos
     EXPECT_EQ(view.viewHeight, 0);
 }
 
+TEST(PaneGeometryTest, TheWindowSitsOnThePlaceholderAndTheDialogEnclosesIt) {
+    PreviewView view;
+    view.fullWidth = view.viewWidth = 300;
+    view.fullHeight = view.viewHeight = 388;
+    const Rect dialog{100, 50, 700, 600};
+    const Rect placeholder{380, 90, 381, 91};
+    const PaneWindowFrame exact = PlacePaneWindow(view, dialog, placeholder, 18, true);
+    EXPECT_EQ(exact.x, 279);
+    EXPECT_EQ(exact.y, 21);
+    EXPECT_EQ(exact.width, 300);
+    EXPECT_EQ(exact.height, 388);
+    view.viewWidth = 400;  // a landscape view turns the box
+    const PaneWindowFrame turned = PlacePaneWindow(view, dialog, placeholder, 18, false);
+    EXPECT_EQ(turned.width, 390);
+    EXPECT_EQ(turned.height, 302);
+
+    const DialogSize size = MainDialogSizeForPane(view, dialog, placeholder, Rect{110, 80, 360, 560});
+    EXPECT_EQ(size.width, 280 + 388 + 10);  // gap 20
+    EXPECT_EQ(size.height, 530);            // the frame reaches further down than the pane
+    view.viewWidth = 300;
+    EXPECT_EQ(MainDialogSizeForPane(view, dialog, placeholder, Rect{110, 80, 360, 300}).height, 40 + 388 + 20);
+}
+
 }  // namespace
 }  // namespace korva
