@@ -1,0 +1,164 @@
+// Records, geometries and event sequences with arbitrary values: the preview code must neither crash nor
+// overflow (the sanitizer build checks the arithmetic) and keeps its invariants.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+#include "core/preview/focus_area.h"
+#include "core/preview/hit_test.h"
+#include "core/preview/locate.h"
+#include "core/preview/packed_dib.h"
+#include "core/preview/selection_size.h"
+#include "core/preview/zoom_view.h"
+#include "pane_model_fixture.h"
+
+namespace korva {
+namespace {
+
+// Mostly small values around the view, sometimes the extremes of 32 bits.
+int32_t AnyValue(std::mt19937& random) {
+    switch (random() % 4) {
+        case 0:
+            return static_cast<int32_t>(random());
+        case 1:
+            return random() % 2 ? std::numeric_limits<int32_t>::max() : std::numeric_limits<int32_t>::min();
+        default:
+            return static_cast<int32_t>(random() % 700) - 200;
+    }
+}
+
+Rect AnyRect(std::mt19937& random) {
+    return {AnyValue(random), AnyValue(random), AnyValue(random), AnyValue(random)};
+}
+
+TEST(PreviewRobustnessTest, StoredRecordsWithArbitraryCoordinatesStayOnTheBed) {
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        std::mt19937 random(seed);
+        PreviewView view;
+        view.bedWidth = view.areaWidth = static_cast<int32_t>(random() % 3) * 850;  // sometimes no bed
+        view.bedHeight = view.areaHeight = 1100;
+        view.viewWidth = view.fullWidth = 300;
+        view.viewHeight = view.fullHeight = 388;
+        MarqueeList list;
+        list.SetGeometry(view);
+        Marquee record;
+        record.document = AnyRect(random);
+        record.zoom.fullWidth = 300;
+        record.zoom.areaWidth = AnyValue(random);
+        record.zoom.viewWidth = AnyValue(random);
+        const bool added = list.AddStored(record, true);
+        EXPECT_EQ(added, view.bedWidth > 0) << seed;
+        if (!added) {
+            continue;
+        }
+        const Rect& placed = list.Current()->view;
+        EXPECT_GE(placed.left, 0);
+        EXPECT_LE(placed.right, 300);
+        EXPECT_LE(placed.bottom, 388);
+        view.currentRect = placed;
+        PaneSettings settings;
+        settings.resolutions = {50, 100, 300};
+        ComputeZoomView(view, *list.Current(), settings);
+        ComputeSelectionSize(view, list.Current());
+    }
+}
+
+TEST(PreviewRobustnessTest, ArbitraryGeometryNeverDividesByZeroOrOverflows) {
+    const PackedDib picture = MakePackedDib24(40, 30);
+    const DarkMask mask = MakeDarkMask(picture, false);
+    for (uint32_t seed = 1; seed <= 500; ++seed) {
+        std::mt19937 random(seed);
+        PreviewView view;
+        view.areaLeft = AnyValue(random);
+        view.areaTop = AnyValue(random);
+        view.areaWidth = AnyValue(random);
+        view.areaHeight = AnyValue(random);
+        view.viewWidth = AnyValue(random);
+        view.viewHeight = AnyValue(random);
+        view.bedWidth = AnyValue(random);
+        view.bedHeight = AnyValue(random);
+        view.fullWidth = AnyValue(random);
+        view.fullHeight = AnyValue(random);
+        view.currentRect = AnyRect(random);
+        MarqueeList list;
+        list.SetGeometry(view);
+        list.Add(AnyRect(random), SettingsBlock{});
+        list.EnterZoom(AnyRect(random));
+        list.Add(AnyRect(random), SettingsBlock{});
+        list.LeaveZoom();
+        PaneSettings settings;
+        settings.resolutions = {static_cast<uint16_t>(random()), static_cast<uint16_t>(random())};
+        settings.scanResolution = AnyValue(random);
+        settings.scalePercent = AnyValue(random);
+        ComputeZoomView(view, *list.Current(), settings);
+        FocusPoint point{AnyValue(random), AnyValue(random), AnyValue(random), AnyValue(random), AnyValue(random)};
+        if (const auto area = ComputeFocusArea(view, list.Current(), point, settings, true)) {
+            ComputeFocusPixels(*area, view.bedWidth, false);
+        }
+        LocatePicture(mask, view.currentRect, view.viewWidth, view.viewHeight);
+        const PaneWindowPlacement placement{AnyRect(random), {AnyValue(random), AnyValue(random)}};
+        HitTest(view, placement, list, false, {AnyValue(random), AnyValue(random)});
+        const int32_t usable = ComputeSelectionSize(view, list.Current());
+        EXPECT_TRUE(usable == 0 || usable == 1);
+    }
+}
+
+using PreviewEventsRobustnessTest = test::PaneModelFixture;
+
+TEST_F(PreviewEventsRobustnessTest, ArbitraryEventSequencesLeaveNoDragBehind) {
+    PackedDib picture = MakePackedDib24(300, 388);
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        std::mt19937 random(seed);
+        for (int step = 0; step < 200; ++step) {
+            const Point p{AnyValue(random), AnyValue(random)};
+            PaneSettings& s = model.Settings();
+            switch (random() % 12) {
+                case 0:
+                    model.OnSetCursor(p, true);
+                    break;
+                case 1:
+                    model.OnButtonDown(p, random() % 2 == 0);
+                    break;
+                case 2:
+                case 3:
+                    model.OnMouseMove(p);
+                    break;
+                case 4:
+                    model.OnButtonUp(p, random() % 4 == 0);
+                    EXPECT_FALSE(model.Interaction().dragging);
+                    break;
+                case 5:
+                    model.OnDoubleClick();
+                    break;
+                case 6:
+                    model.OnApplySizeEdit(static_cast<uint32_t>(random()));
+                    break;
+                case 7:
+                    model.DeleteMarquee();
+                    break;
+                case 8:
+                    model.DuplicateMarquee(random() % 2 == 0, random() % 2 == 0);
+                    break;
+                case 9:
+                    s.outWidthLocked = random() % 2 == 0;
+                    s.outHeightLocked = random() % 2 == 0;
+                    s.scaleLocked = random() % 3 == 0;
+                    s.imageLocked = s.outWidthLocked && s.outHeightLocked;
+                    s.outWidth = static_cast<uint16_t>(random());
+                    s.outHeight = static_cast<uint16_t>(random());
+                    break;
+                case 10:
+                    model.ApplyTargetSizeLock(true);
+                    break;
+                default:
+                    model.LocatePicture(picture);
+                    break;
+            }
+            EXPECT_GE(model.Marquees().Count(), 0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korva

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/preview/packed_dib.h"
+#include "core/preview/pane_ids.h"
+#include "core/preview/preview_window_model.h"
+#include "pane_model_fixture.h"
+
+namespace korva {
+namespace {
+
+using PreviewWindowCommandsTest = test::PaneModelFixture;
+
+uint32_t SizeEdit(int32_t id, uint32_t pixels) {
+    return (static_cast<uint32_t>(id) << 16) | pixels;
+}
+
+TEST_F(PreviewWindowCommandsTest, DeleteKeySendsTheDeleteCommandOnlyWithAMarqueeAndNotWhileBusy) {
+    EXPECT_TRUE(model.OnKeyDown(pane::kVirtualKeyDelete).empty());
+    AddMarquee({10, 10, 40, 40});
+    EXPECT_EQ(One<SendCommandToMainDialog>(model.OnKeyDown(pane::kVirtualKeyDelete)).id, pane::kIdDeleteMarquee);
+    EXPECT_TRUE(model.OnKeyDown(0x41).empty());
+    model.Settings().busy = true;
+    EXPECT_TRUE(model.OnKeyDown(pane::kVirtualKeyDelete).empty());
+}
+
+TEST_F(PreviewWindowCommandsTest, AWidthEditLargerThanTheViewIsClippedAndReported) {
+    AddMarquee({10, 10, 100, 100});
+    const uint32_t argument = SizeEdit(pane::kIdWidth, 500);
+    PaneActions edit = model.OnApplySizeEdit(argument);
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 298, 100}));
+    EXPECT_EQ(model.Marquees().Current()->view, (Rect{10, 10, 298, 100}));
+    EXPECT_EQ(Count<MarkChanged>(edit), 1);
+    const PostToMainDialog done = One<PostToMainDialog>(edit);
+    EXPECT_EQ(done.message, pane::kMsgSizeEditDone);
+    EXPECT_EQ(done.wParam, 1u);
+    EXPECT_EQ(done.lParam, argument);
+    const auto outlines = All<InvertOutline>(edit);
+    ASSERT_EQ(outlines.size(), 2u);
+    EXPECT_EQ(outlines[0].rect, (Rect{10, 10, 100, 100}));
+    EXPECT_EQ(outlines[1].rect, (Rect{10, 10, 298, 100}));
+
+    edit = model.OnApplySizeEdit(SizeEdit(pane::kIdOutputWidth, 50));
+    EXPECT_EQ(model.View().currentRect.right, 60);
+    EXPECT_EQ(One<PostToMainDialog>(edit).wParam, 0u);
+    EXPECT_EQ(Count<MarkChanged>(edit), 0);
+}
+
+TEST_F(PreviewWindowCommandsTest, AHeightEditOnNoRectangleSpansTheViewsWidth) {
+    PaneActions edit = model.OnApplySizeEdit(SizeEdit(192, 0));  // 0 counts as 1
+    EXPECT_EQ(model.View().currentRect, (Rect{0, 0, 298, 1}));
+    EXPECT_EQ(Count<InvertOutline>(edit), 1);  // nothing to erase first
+    // Clipped to the view's height, the rectangle lies within a pixel of the whole view: no rectangle.
+    edit = model.OnApplySizeEdit(SizeEdit(192, 400));
+    EXPECT_TRUE(model.View().currentRect.IsEmpty());
+    EXPECT_EQ(model.View().selHeight, 1100);
+    EXPECT_EQ(One<PostToMainDialog>(edit).wParam, 1u);
+}
+
+TEST_F(PreviewWindowCommandsTest, ASizeEditUnderImageLockSetsTheScale) {
+    PaneSettings& s = model.Settings();
+    s.imageLocked = s.outWidthLocked = s.outHeightLocked = true;
+    s.outWidth = 425;   // 150 view pixels
+    s.outHeight = 550;  // 194 view pixels
+    AddMarquee({10, 10, 100, 100});
+    PaneActions edit = model.OnApplySizeEdit(SizeEdit(pane::kIdWidth, 75));
+    EXPECT_EQ(One<SetScale>(edit).percent, 200);
+    EXPECT_EQ(s.scalePercent, 200);
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 85, 107}));
+    EXPECT_EQ(One<PostToMainDialog>(edit).wParam, 0u);
+}
+
+TEST_F(PreviewWindowCommandsTest, DeletingTheLastMarqueeResetsTheViewAreaAndTheScale) {
+    model.View().areaLeft = 100;
+    model.View().areaWidth = 200;
+    model.Settings().scalePercent = 150;
+    AddMarquee({10, 10, 40, 40});
+    AddMarquee({50, 50, 90, 90});
+    PaneActions first = model.DeleteMarquee();
+    EXPECT_EQ(One<SetControlText>(first).text, "1");
+    EXPECT_TRUE(Disabled(first, pane::kIdScanAll));
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 40, 40}));
+    EXPECT_EQ(One<ApplySettings>(first).block.imageType, 2);
+    EXPECT_TRUE(Posted(first, pane::kMsgMarqueeChanged));
+
+    PaneActions last = model.DeleteMarquee();
+    EXPECT_EQ(One<SetControlText>(last).text, "0");
+    for (const int32_t id : {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdZoom, pane::kIdShowZoomAgain}) {
+        EXPECT_TRUE(Disabled(last, id)) << id;
+    }
+    EXPECT_TRUE(Enabled(last, pane::kIdLocate));
+    EXPECT_TRUE(model.View().currentRect.IsEmpty());
+    EXPECT_EQ(model.View().areaLeft, 0);
+    EXPECT_EQ(model.View().areaWidth, 850);
+    EXPECT_EQ(model.View().selWidth, 850);
+    EXPECT_EQ(One<SetScale>(last).percent, 100);
+    EXPECT_EQ(model.Settings().scalePercent, 100);
+    EXPECT_EQ(Count<RecomputeDarkDocument>(last), 1);
+    EXPECT_EQ(Count<MarkChanged>(last), 1);
+
+    AddMarquee({10, 10, 40, 40});
+    model.Settings().busy = true;
+    EXPECT_TRUE(model.DeleteMarquee().empty());
+    EXPECT_EQ(model.Marquees().Count(), 1);
+}
+
+TEST_F(PreviewWindowCommandsTest, ADuplicateAtTheRightBorderLandsFivePixelsIn) {
+    EXPECT_TRUE(model.DuplicateMarquee(false, false).empty());
+    AddMarquee({250, 10, 299, 50});
+    PaneActions dup = model.DuplicateMarquee(false, false);
+    EXPECT_EQ(model.Marquees().Count(), 2);
+    EXPECT_EQ(model.View().currentRect, (Rect{5, 5, 54, 45}));
+    EXPECT_EQ(One<InvertOutline>(dup).rect, (Rect{5, 5, 54, 45}));
+    EXPECT_EQ(One<SetControlText>(dup).text, "2");
+    EXPECT_TRUE(Enabled(dup, pane::kIdScanAll));
+    // The original first takes the present settings; the copy gets the same block.
+    EXPECT_EQ(model.Marquees().At(0).settings.imageType, 2);
+    EXPECT_EQ(model.Marquees().At(1).settings.imageType, 2);
+
+    model.Settings().docSource = 1;
+    model.Settings().optionUnit = 0;
+    dup = model.DuplicateMarquee(true, false);
+    EXPECT_EQ(model.View().currentRect, (Rect{59, 5, 108, 45}));
+    EXPECT_TRUE(Disabled(dup, pane::kIdScanAll));  // the feeder scans no batch of marquees
+}
+
+TEST_F(PreviewWindowCommandsTest, LocateOnAWhitePreviewFindsNothingAndLeavesNoMarquee) {
+    PackedDib white = MakePackedDib24(300, 388);
+    std::fill(white.begin() + kInfoHeaderBytes, white.end(), uint8_t{255});
+    PaneActions locate = model.LocatePicture(white);
+    EXPECT_EQ(model.Marquees().Count(), 0);
+    EXPECT_EQ(Count<MarkChanged>(locate), 0);
+    EXPECT_EQ(One<SelectSizeChoice>(locate).id, pane::kIdSizeCustom);
+    EXPECT_EQ(One<StoreTabSelection>(locate).rect, Rect{});
+
+    const uint32_t stride = Stride24(300);
+    for (int32_t y = 100; y <= 199; ++y) {  // a black square from (60, 100) to (159, 199)
+        uint8_t* row = white.data() + kInfoHeaderBytes + size_t{stride} * (387 - y);
+        std::fill(row + 3 * 60, row + 3 * 160, uint8_t{0});
+    }
+    locate = model.LocatePicture(white);
+    ASSERT_EQ(model.Marquees().Count(), 1);
+    EXPECT_EQ(model.View().currentRect, (Rect{60, 99, 160, 199}));
+    EXPECT_EQ(One<SetControlText>(locate).text, "1");
+    EXPECT_TRUE(Enabled(locate, pane::kIdDuplicate));
+    EXPECT_TRUE(Posted(locate, pane::kMsgMarqueeChanged));
+    EXPECT_EQ(One<StoreTabSelection>(locate).rect, (Rect{60, 99, 160, 199}));
+
+    model.Settings().scaleLocked = true;
+    EXPECT_TRUE(model.LocatePicture(white).empty());
+}
+
+TEST_F(PreviewWindowCommandsTest, ATargetSizeUnderAnOutputLockShapesTheRectangleWhenTheWindowExists) {
+    PaneSettings& s = model.Settings();
+    s.outWidthLocked = true;
+    s.outWidth = 425;  // 150 view pixels at 100 %
+    AddMarquee({10, 10, 40, 40});
+    PaneActions without = model.ApplyTargetSizeLock(false);
+    EXPECT_EQ(One<SetScale>(without).percent, 100);
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 40, 40}));
+    PaneActions with = model.ApplyTargetSizeLock(true);
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 160, 40}));
+    EXPECT_EQ(model.Marquees().Current()->view, (Rect{10, 10, 160, 40}));
+    EXPECT_EQ(Count<InvertOutline>(with), 2);
+    EXPECT_EQ(model.View().selWidth, 425);
+}
+
+TEST_F(PreviewWindowCommandsTest, APaintDrawsEveryOutlineUnlessTheSelectionIsNoneOrTheWholeView) {
+    EXPECT_TRUE(model.OutlinesToPaint().empty());
+    AddMarquee({10, 10, 40, 40});
+    AddMarquee({50, 50, 90, 90});
+    EXPECT_EQ(model.OutlinesToPaint().size(), 2u);
+    model.View().currentRect = {0, 0, 300, 388};
+    EXPECT_TRUE(model.OutlinesToPaint().empty());
+    model.View().currentRect = {};
+    EXPECT_TRUE(model.OutlinesToPaint().empty());
+}
+
+}  // namespace
+}  // namespace korva
