@@ -5,6 +5,7 @@
 
 #include "core/settings/catalogue.h"
 #include "core/settings/fixed_text.h"
+#include "core/tone/tone_map.h"
 
 namespace korva {
 namespace {
@@ -40,31 +41,13 @@ constexpr DestinationEntry kDestinations[] = {
     {410, "OCR", {1, 300, 300}},
 };
 
-struct ToneMapEntry {
-    int nameString;
-    std::array<int32_t, tone_map::kPoints> master;
-    int32_t masterPinFlags;
-};
-
-constexpr ToneMapEntry kToneMaps[] = {
-    {215, {8, 64, 128, 192, 245}, 21}, {216, {4, 74, 133, 193, 245}, 14}, {217, {11, 38, 82, 152, 245}, 14},
-    {218, {2, 72, 129, 182, 245}, 14}, {219, {2, 51, 129, 204, 245}, 14}, {220, {5, 80, 129, 193, 245}, 14},
-};
-
-constexpr std::array<int32_t, tone_map::kPoints> kIdentityPoints = {8, 64, 128, 192, 245};
-constexpr int32_t kIdentityPinFlags = 21;
-
-CatalogueRow MakeToneMap(StringTable& strings, const ToneMapEntry& entry) {
+CatalogueRow ToneMapRow(StringTable& strings, const BuiltInToneMap& map) {
+    static_assert(kToneMapValueCount == CatalogueRow::kValueCount);
     CatalogueRow row;
-    SetFieldText(row.name, strings.Load(entry.nameString));
-    for (int c = 0; c < tone_map::kChannels; ++c) {
-        const bool master = c == tone_map::kMasterChannel;
-        for (int p = 0; p < tone_map::kPoints; ++p) {
-            row.values[tone_map::PointCell(c, p)] = master ? entry.master[p] : kIdentityPoints[p];
-        }
-        row.values[tone_map::kPinFlagsCell + c] = master ? entry.masterPinFlags : kIdentityPinFlags;
-    }
-    row.values[tone_map::kSelectedChannelCell] = tone_map::kMasterButton;
+    SetFieldText(row.name, strings.Load(map.nameStringId));
+    const auto values = map.toneMap.ToValues();
+    std::transform(values.begin(), values.end(), row.values.begin(),
+                   [](uint32_t value) { return static_cast<int32_t>(value); });
     return row;
 }
 
@@ -96,14 +79,14 @@ std::vector<CatalogueRow> BuiltinDestinations(StringTable& strings) {
 
 std::vector<CatalogueRow> BuiltinToneMaps(StringTable& strings) {
     std::vector<CatalogueRow> rows;
-    for (const ToneMapEntry& entry : kToneMaps) {
-        rows.push_back(MakeToneMap(strings, entry));
+    for (const BuiltInToneMap& map : BuiltInToneMaps()) {
+        rows.push_back(ToneMapRow(strings, map));
     }
     return rows;
 }
 
 CatalogueRow LinearToneMap(StringTable& strings) {
-    return MakeToneMap(strings, kToneMaps[0]);
+    return ToneMapRow(strings, BuiltInToneMaps()[0]);
 }
 
 }  // namespace korva

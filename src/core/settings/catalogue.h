@@ -44,18 +44,10 @@ inline constexpr int kResolutionBelow8Bits = 1;
 inline constexpr int kResolutionFrom8Bits = 2;
 }  // namespace destination
 
-// Cells of a tone-map row: five output levels per channel (red, green, blue, master), a pin-flag word
-// per channel, and the control id of the channel shown first.
+// The cell of a tone-map row that holds the control id of the channel shown first, and the master's id.
 namespace tone_map {
-inline constexpr int kChannels = 4;
-inline constexpr int kPoints = 5;
-inline constexpr int kMasterChannel = 3;
-inline constexpr int kPinFlagsCell = 20;
 inline constexpr int kSelectedChannelCell = 24;
 inline constexpr int32_t kMasterButton = 443;
-inline constexpr int PointCell(int channel, int point) {
-    return channel * kPoints + point;
-}
 }  // namespace tone_map
 
 }  // namespace korva
