@@ -69,7 +69,7 @@ TEST_F(CatalogueTest, NoListGivesTheBuiltInEntries) {
     EXPECT_EQ(FieldText(darken.name), "Darken");
     EXPECT_EQ((std::vector<int32_t>(darken.values.begin() + 15, darken.values.begin() + 25)),
               (std::vector<int32_t>{11, 38, 82, 152, 245, 21, 21, 21, 14, 443}));
-    EXPECT_EQ(darken.values[tone_map::PointCell(1, 1)], 64);
+    EXPECT_EQ(darken.values[1 * 5 + 1], 64);  // green 3/4 tone
     EXPECT_EQ(FieldText(settings.toneMapInForce.name), "Linear");
     EXPECT_EQ(settings.toneChannelShown, 443);
 }
