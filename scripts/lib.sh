@@ -4,7 +4,7 @@
 KORVA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KORVA_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev
                 g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-                wine wine64 fonts-wine xvfb x11-apps imagemagick)
+                wine wine64 fonts-wine xvfb x11-apps x11-xserver-utils imagemagick)
 
 korva_install_missing() {
     local missing=()
@@ -66,6 +66,11 @@ korva_wine_start() {
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
         wineserver -w
+    fi
+    # The caption buttons are drawn with Marlett, which this Wine finds only in the prefix's own font folder.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
     fi
     wineserver -f -p </dev/null >/dev/null 2>&1 &
     KORVA_WINESERVER_PID=$!
