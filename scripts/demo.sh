@@ -20,6 +20,8 @@ korva_wine_start
 
 driver=$(korva_driver_folder)
 mkdir -p "$driver"
+# A clean start: the built-in settings, no preview and no marquees of an earlier run.
+rm -f "$driver/LOMTWNS.ini" "$driver/PREVIB7.BMP" "$driver/ZOOMINB6.BMP" "$driver"/SETTINGS/*.stt
 cp build/win64/src/ui/KVSCANUI.DLL build/win64/tools/datasource/LOMTWNS.DS build/win64/tools/host/korvascan.exe \
     "$driver/"
 host='C:\windows\TWAIN_32\VELDRIX\korvascan.exe'
@@ -32,12 +34,16 @@ fi
 
 mkdir -p out
 rm -f out/*.bmp out/*.png
-script="$KORVA_ROOT/build/demo.script"
 out=$(winepath -w "$KORVA_ROOT/out" 2>/dev/null)
-sed "s|@OUT@|${out//\\/\\\\}|g" scripts/demo.script.in >"$script"
-echo "== Running the scripted session on $DISPLAY"
-timeout 300 wine "$host" /script "$(winepath -w "$script" 2>/dev/null)" </dev/null
-status=$?
+status=0
+# The largest template on the 1024 x 768 desktop, the smallest on a 640 x 480 one.
+for screen in 1024x768 640x480; do
+    script="$KORVA_ROOT/build/demo-$screen.script"
+    sed -e "s|@OUT@|${out//\\/\\\\}|g" -e "s|@SCREEN@|$screen|g" scripts/demo.script.in >"$script"
+    echo "== Running the scripted session on a $screen desktop on $DISPLAY"
+    timeout 300 wine explorer "/desktop=korva$screen,$screen" "$host" /script "$(winepath -w "$script" 2>/dev/null)" \
+        </dev/null || status=$?
+done
 shots=0
 for bmp in out/*.bmp; do
     [ -e "$bmp" ] || continue

@@ -117,6 +117,16 @@ bool ScriptRunner::Run(const std::string& line) {
         in >> x >> y;
         ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    } else if (verb == "clickitem") {
+        int id = 0;
+        in >> id;
+        RECT item{};
+        if (HWND control = ::GetDlgItem(window, id); control && ::GetWindowRect(control, &item)) {
+            POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+            ::ScreenToClient(window, &centre);
+            ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
+            ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+        }
     } else if (verb == "key") {
         int key = 0;
         in >> key;

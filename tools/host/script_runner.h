@@ -7,6 +7,7 @@
 //   command <window> <id>             WM_COMMAND with that id, posted
 //   syscommand <window> <id>          WM_SYSCOMMAND with that id, posted
 //   click <window> <x> <y>            left button down and up at client coordinates
+//   clickitem <window> <control-id>   left button down and up at the centre of a control of the window
 //   key <window> <virtual-key>        key down and up
 //   text <window> <control-id> <text> sets a control's text (the rest of the line)
 //   quit                              ends the host

@@ -85,6 +85,14 @@ void ReadLock(const ImageSection& section, int k, int32_t& flag, int32_t& saved)
 
 }  // namespace
 
+void ReadImageProcessingValues(ScanSettings& s, Services& services) {
+    const ImageSection section(services.profile, s.locations.iniPath);
+    for (int k = 0; k < kImageProcessingParameters; ++k) {
+        s.iproc[k] = section.Int(IprocKey(k), ParameterDefault(k, s.focusPosition));
+        s.iprocSaved[k] = s.iproc[k];
+    }
+}
+
 void LoadImageSettings(ScanSettings& s,
                        PreviewView& view,
                        Services& services,
@@ -94,10 +102,7 @@ void LoadImageSettings(ScanSettings& s,
     view.viewWidth = static_cast<uint16_t>(bitmapWidth);
     view.viewHeight = static_cast<uint16_t>(bitmapHeight);
 
-    for (int k = 0; k < kImageProcessingParameters; ++k) {
-        s.iproc[k] = section.Int(IprocKey(k), ParameterDefault(k, s.focusPosition));
-        s.iprocSaved[k] = s.iproc[k];
-    }
+    ReadImageProcessingValues(s, services);
     s.bFit2 = section.Bool("bFit2", false);
     s.red = section.Int("Red", 0);
     s.green = section.Int("Green", 0);

@@ -19,6 +19,10 @@ void LoadImageSettings(ScanSettings& settings,
                        int32_t bitmapWidth,
                        int32_t bitmapHeight);
 
+// Reads the 14 image-processing values ("IprocValue0" … "IprocValue13", each with its built-in default)
+// as current and saved values.
+void ReadImageProcessingValues(ScanSettings& settings, Services& services);
+
 // Writes the section: the Photo page without colour matching writes the image-processing values
 // except the threshold, the OCR page only the threshold; the rectangles and paper sizes only with a
 // preview; the nine colour floats scaled by 1000 or 100 and truncated.

@@ -15,4 +15,24 @@ INT_PTR CALLBACK AltMainDialogForwarder(HWND window, UINT message, WPARAM first,
     return ui ? ui->AltMainDialogProc(window, message, first, second) : FALSE;
 }
 
+INT_PTR CALLBACK OcrPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->OcrPageProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK PhotoPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->PhotoPageProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ConfigDialogProc(window, message, first, second) : FALSE;
+}
+
+LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->PreviewWndProc(window, message, first, second) : ::DefWindowProcA(window, message, first, second);
+}
+
 }  // namespace korva

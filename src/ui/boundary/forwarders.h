@@ -8,5 +8,9 @@ namespace korva {
 
 INT_PTR CALLBACK MainDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK AltMainDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK OcrPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK PhotoPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 
 }  // namespace korva

@@ -5,14 +5,20 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "core/boundary/source_context.h"
+#include "core/preview/preview_window_model.h"
+#include "core/settings/image_processing_reset.h"
+#include "core/settings/scan_settings.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
+#include "ui/mainwin/main_window_state.h"
+#include "ui/preview/global_dib.h"
 
 namespace korva {
 
-class ScanUI final : public ScanUIBase {
+class ScanUI final : public ScanUIBase, private SettingsCapture {
   public:
     explicit ScanUI(HINSTANCE instance);
     ~ScanUI() override;
@@ -29,12 +35,118 @@ class ScanUI final : public ScanUIBase {
     // Member procedures behind the forwarders.
     INT_PTR MainDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR AltMainDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR OcrPageProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR PhotoPageProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    LRESULT PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
 
   private:
     SourceContext Context() const;
+    Services ServicesNow() { return services_.Get(); }
+    int32_t DeviceLevel() const;
+
+    // Activation and the main dialog (main_dialog.cpp).
     bool CreateMainDialog(HWND parent);
+    void CreatePages();
+    void PlacePages();
+    void ShowActivePage();
+    void RestoreAfterActivation();
+    void RestoreEnvironmentMarquees();
+    void InitMainDialog(HWND window);
+    void OnMainCommand(HWND window, int id, int code, HWND control);
+    void OnMainSysCommand(HWND window, WPARAM command);
+    void OnMainSetCursor(HWND control);
+    void OnMainDestroy(HWND window);
+    void RememberWindowPosition();
+    void OnSizeEditDone(WPARAM first, LPARAM second);
+
+    // The command handler shared by the main dialog and the pages (commands.cpp).
+    void HandleCommand(HWND window, int id, int code, HWND control);
+    void PreviewButton();
+    void ScanButton();
+    void CloseButton();
+    void CloseFromSystemMenu();
+    void OpenConfiguration();
+    void OpenHelp();
+    void OnSizeFieldCommand(int id, int code);
+    void CommitTypedSize(int id);
+
+    // Switching between the tab pages (tab_switch.cpp).
+    void SwitchTab(POINT screenPoint);
+    void SwitchTo(int32_t ocr);
+    void RestoreTabSelection();
+
+    // The tab pages (tab_pages.cpp, page_commands.cpp).
+    INT_PTR PageProc(HWND window, UINT message, WPARAM first, LPARAM second, bool ocr);
+    void InitPage(HWND page, bool ocr);
+    void InitMainSettings(HWND dialog);
+    void FillSourceList(HWND dialog);
+    void ResetImageProcessing(ResetKeeps keeps);
+    void ShowResolution(HWND page);
+    int32_t ResolutionListIndex(int32_t resolution) const;
+    void OnResolutionField(HWND page, int code);
+    void OnDocumentSize(int id);
+    void OnOcrOption(HWND page, int id);
+    void ApplyOcrOption(HWND page, int32_t option);
+    void OnThresholdEdit(HWND page);
+    void OnQuality(HWND page);
+    void OnColourChoice(HWND page, int id);
+    void OnAutoScan(HWND page);
+    void OnAutoLocate(HWND page);
+    void OnParameterScroll(HWND window, int code, int16_t thumb, HWND scrollBar);
+    void EnablePhotoPictureButtons();
+    void CheckSizeChoice(HWND page, int32_t id);
+    HWND ActivePage() const;
+    TabPageSettings& ActiveTab();
+    CatalogueRow* CurrentImageTypeRow();
+    void UpdateDarkDocument();
+    void UpdateColourMatching();
+
+    // The size fields and the file-size readout (size_fields.cpp).
+    void RefreshSizeDisplay();
+    void InitUnitCombo(HWND dialog);
+    int ReformatSizeField(HWND dialog, int control, const std::string& previous, std::string& output);
+    void CommitSizeField(HWND dialog, int control, const std::string& previous);
+    void ApplySizeFieldEdit(LPARAM argument);
+    void ChangeDisplayUnit();
+    void ApplyScaleEntry(HWND dialog);
+    int32_t ResolutionFromField();
+
+    // Scans (scan_commands.cpp).
+    void RunFinalScan();
+    void ScanAllMarquees();
+    void NextMarquee();
+    void OnBusyMessage(WPARAM busy, LPARAM code);
+    void SaveDriverSettingsNow();
+
+    // The status line (hint_line.cpp).
+    void ShowHint(int hintString);
+
+    // The configuration dialog (config_dialog.cpp).
+    void OnConfigInit(HWND window);
+    void OnConfigOk(HWND window);
+    void OnConfigCancel(HWND window);
+
+    // The preview pane (preview_pane.cpp, preview_request.cpp).
+    const PaneSettings& SyncPaneSettings();
+    void RegisterPreviewClass();
+    void ComputePaneGeometry();
+    bool CreatePreviewWindow();
+    void PlacePreviewWindow(bool exact);
+    void RepaintPreview();
+    void PaintPreview(HWND window);
+    void InvertOutline(HDC dc, const Rect& rect);
+    void DrawSelectionOutlines();
+    void RunPaneActions(const PaneActions& actions);
+    bool RunPreviewScan();
+    bool ReadPreviewFile();
+    void AdoptPreviewImage(HGLOBAL block);
+    void WritePreviewFile();
+    void ClearSelection();
+    void SelectMarquee(const Rect& rect);
+    SettingsBlock CaptureSettings() override;
 
     HINSTANCE instance_;
     Win32Services services_;
@@ -49,6 +161,11 @@ class ScanUI final : public ScanUIBase {
     int32_t useAltProc_ = 0;
     int32_t busy_ = 0;
     int32_t changed_ = 0;
+
+    ScanSettings settings_;
+    MainWindowState main_;
+    PreviewWindowModel pane_{*this};
+    GlobalDib previewImage_;
 };
 
 }  // namespace korva

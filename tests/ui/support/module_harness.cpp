@@ -1,5 +1,8 @@
 #include "tests/ui/support/module_harness.h"
 
+#include <shlobj.h>
+
+#include "core/boundary/source_context.h"
 #include "tools/common/library_entry.h"
 
 namespace korva::test {
@@ -13,11 +16,44 @@ std::string TestProgramFolder() {
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
-ModuleHarness::ModuleHarness() {
+std::string DriverFolder() {
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\TWAIN_32\\VELDRIX";
+}
+
+void PrepareDriverFolder(const std::string& body) {
+    const std::string folder = DriverFolder();
+    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                ::DeleteFileA((folder + "\\" + found.cFileName).c_str());
+            }
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    const std::string settings = folder + "\\SETTINGS";
+    ::DeleteFileA((settings + "\\ENV.stt").c_str());
+    const std::string ini = "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" +
+                            std::string(kDataSourceName) + "\r\n" + body;
+    HANDLE file = ::CreateFileA((folder + "\\LOMTWNS.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
+    ::CloseHandle(file);
+    ::CopyFileA((TestProgramFolder() + "\\" + kDataSourceName).c_str(), (folder + "\\" + kDataSourceName).c_str(),
+                FALSE);
+}
+
+ModuleHarness::ModuleHarness(const std::string& iniBody) {
+    PrepareDriverFolder(iniBody);
     parent_ = ::CreateWindowA("STATIC", "test data source", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
                               nullptr, nullptr);
     module_ = ::LoadLibraryA((TestProgramFolder() + "\\KVSCANUI.DLL").c_str());
-    dataSource_ = ::LoadLibraryA((TestProgramFolder() + "\\RECORDDS.DS").c_str());
+    dataSource_ = ::LoadLibraryA((DriverFolder() + "\\" + kDataSourceName).c_str());
     if (module_) {
         activate = LibraryEntry<KorvaActivateDialogProc>(module_, "ActivateDialog");
         isDialogMsg = LibraryEntry<KorvaIsDialogMsgProc>(module_, "IsDialogMsg");
@@ -54,6 +90,22 @@ ModuleHarness::~ModuleHarness() {
     if (parent_) {
         ::DestroyWindow(parent_);
     }
+}
+
+void ModuleHarness::DescribeScanner(int optionUnit) {
+    SourceContext context(context_.data());
+    context.Set(ctx::level, 6);
+    context.SetText(ctx::modelName, "QA4100");
+    context.Set(ctx::optionUnit, optionUnit);
+    context.Set(ctx::bedWidth0, 850);
+    context.Set(ctx::bedHeight0, 1100);
+    context.Set(ctx::bedWidth1, 850);
+    context.Set(ctx::bedHeight1, 1100);
+    const uint16_t resolutions[] = {75, 150, 300, 600};
+    for (uint32_t i = 0; i < 4; ++i) {
+        context.Set(ctx::resolutionList, resolutions[i], i);
+    }
+    context.Set(ctx::resolutionCount, 4);
 }
 
 void ModuleHarness::Pump() {

@@ -13,14 +13,31 @@
 
 namespace korva::test {
 
+// The driver folder the module reads its INI file from and calls the data source in: the Windows
+// directory + "\TWAIN_32\VELDRIX".
+std::string DriverFolder();
+inline constexpr char kDataSourceName[] = "RECORDDS.DS";
+
+// Empties the driver folder, writes "LOMTWNS.ini" with the current version, a "DataSource" key naming the
+// recording data source and `body` (further sections and keys), and copies the recording data source
+// there.
+void PrepareDriverFolder(const std::string& body = {});
+
 class ModuleHarness {
   public:
-    ModuleHarness();
+    // Prepares the driver folder with `iniBody` first, then loads the module and, from the driver folder,
+    // the recording data source (the instance the module calls).
+    explicit ModuleHarness(const std::string& iniBody = {});
     ~ModuleHarness();
     ModuleHarness(const ModuleHarness&) = delete;
     ModuleHarness& operator=(const ModuleHarness&) = delete;
 
     bool Loaded() const { return module_ && activate && recording.calls; }
+    // Describes a flatbed of 850 x 1100 hundredths of an inch at capability level 6 with 75, 150, 300
+    // and 600 dpi, and `optionUnit` as the installed option.
+    void DescribeScanner(int optionUnit = 2);
+    // Activates the user interface with the block as the test prepared it.
+    HWND Activate() { return activate(parent_, context_.data()); }
     HWND Parent() const { return parent_; }
     uint8_t* Context() { return context_.data(); }
 

@@ -1,0 +1,247 @@
+// The preview pane: its window class, its place in the main dialog, the picture painted 1:1 and the
+// inverted outlines of the selection.
+#include "core/preview/document_selection.h"
+#include "core/preview/packed_dib.h"
+#include "core/preview/pane_geometry.h"
+#include "core/preview/selection_size.h"
+#include "core/settings/settings_capture.h"
+#include "ui/boundary/forwarders.h"
+#include "ui/boundary/module_state.h"
+#include "ui/boundary/scan_ui.h"
+#include "ui/common/dialog_items.h"
+
+namespace korva {
+namespace {
+
+constexpr char kPreviewClass[] = "PREVIEW";
+constexpr int kPlaceholder = 190;
+constexpr int kUnitCombo = 138;
+constexpr int kCommandApplySizeEdit = 1024;
+constexpr int kNumberCharacters = 11;
+
+Rect ToRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+// An inverting one-pixel pen selected into a device context for as long as this object lives.
+class InvertingPen {
+  public:
+    explicit InvertingPen(HDC dc)
+        : dc_(dc),
+          pen_(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0))),
+          oldPen_(::SelectObject(dc, pen_)),
+          oldRop_(::SetROP2(dc, R2_NOT)) {}
+    ~InvertingPen() {
+        ::SetROP2(dc_, oldRop_);
+        ::SelectObject(dc_, oldPen_);
+        ::DeleteObject(pen_);
+    }
+    InvertingPen(const InvertingPen&) = delete;
+    InvertingPen& operator=(const InvertingPen&) = delete;
+
+  private:
+    HDC dc_;
+    HPEN pen_;
+    HGDIOBJ oldPen_;
+    int oldRop_;
+};
+
+}  // namespace
+
+int32_t ScanUI::DeviceLevel() const {
+    return Context().IsAttached() ? static_cast<int32_t>(Context().Get(ctx::level)) : 0;
+}
+
+const PaneSettings& ScanUI::SyncPaneSettings() {
+    PaneSettings& pane = pane_.Settings();
+    pane.docSource = settings_.docSource;
+    pane.optionUnit = main_.optionUnit;
+    pane.scanResolution = settings_.scanResolution;
+    pane.scalePercent = settings_.scalePercent;
+    pane.outWidth = settings_.outWidth;
+    pane.outHeight = settings_.outHeight;
+    pane.outWidthLocked = settings_.locks.outWidth == 1;
+    pane.outHeightLocked = settings_.locks.outHeight == 1;
+    pane.scaleLocked = settings_.locks.scale == 1;
+    pane.imageLocked = settings_.locks.image == 1;
+    pane.busy = busy_ != 0;
+    pane.darkDocument = settings_.darkDocument != 0;
+    pane.resolutions = Context().IsAttached() ? DeviceResolutions(Context()) : std::vector<uint16_t>{};
+    return pane;
+}
+
+void ScanUI::RegisterPreviewClass() {
+    pane_.View().fullWidth = 0;
+    pane_.View().fullHeight = 0;
+    if (previewClassRegistered_) {
+        return;
+    }
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = PreviewWndForwarder;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kPreviewClass;
+    previewClassRegistered_ = ::RegisterClassA(&windowClass) != 0;
+}
+
+// The pane shows the whole bed of the current source, as large as the dialog's layout allows.
+void ScanUI::ComputePaneGeometry() {
+    PreviewView& view = pane_.View();
+    if (mainWindow_) {
+        RECT dialog{};
+        ::GetWindowRect(mainWindow_, &dialog);
+        const RECT placeholder = ItemScreenRect(mainWindow_, kPlaceholder);
+        const RECT combo = ItemScreenRect(mainWindow_, kUnitCombo);
+        SetPaneMaxFromDialog(view, dialog.right, placeholder.left, placeholder.top, combo.top);
+    } else {
+        view.paneMaxWidth = kPaneMaxWidthAlone;
+        view.paneMaxHeight = kPaneMaxHeightAlone;
+    }
+    main_.previewInProgress = 1;
+    const BedSize bed = BedForSource(Context(), settings_.docSource, main_.optionUnit);
+    korva::ComputePaneGeometry(view, pane_.Marquees(), bed, SyncPaneSettings(), pane_.Zoom().fullPreviewShown);
+}
+
+bool ScanUI::CreatePreviewWindow() {
+    const PaneWindowFrame frame = [&] {
+        RECT dialog{};
+        ::GetWindowRect(mainWindow_, &dialog);
+        return PlacePaneWindow(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
+                               ::GetSystemMetrics(SM_CYCAPTION), false);
+    }();
+    main_.previewWindow = ::CreateWindowExA(0, kPreviewClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, frame.x, frame.y,
+                                            frame.width, frame.height, mainWindow_, nullptr, instance_, nullptr);
+    if (!main_.previewWindow) {
+        return false;
+    }
+    ::ShowWindow(main_.previewWindow, SW_SHOW);
+    ::UpdateWindow(main_.previewWindow);
+    return true;
+}
+
+void ScanUI::PlacePreviewWindow(bool exact) {
+    if (!main_.previewWindow) {
+        return;
+    }
+    RECT dialog{};
+    ::GetWindowRect(mainWindow_, &dialog);
+    const PaneWindowFrame frame =
+        PlacePaneWindow(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
+                        ::GetSystemMetrics(SM_CYCAPTION), exact);
+    ::MoveWindow(main_.previewWindow, frame.x, frame.y, frame.width, frame.height, TRUE);
+}
+
+void ScanUI::RepaintPreview() {
+    if (main_.previewWindow) {
+        ::InvalidateRect(main_.previewWindow, nullptr, TRUE);
+    }
+}
+
+LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    switch (message) {
+        case WM_CREATE:
+            pane_.OnCreate();
+            return 0;
+        case WM_PAINT:
+            PaintPreview(window);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(first) == kCommandApplySizeEdit) {
+                SyncPaneSettings();
+                RunPaneActions(pane_.OnApplySizeEdit(static_cast<uint32_t>(second)));
+                return 0;
+            }
+            break;
+        case WM_LBUTTONUP:
+            if (first == static_cast<WPARAM>(-1)) {
+                SyncPaneSettings();
+                RunPaneActions(pane_.OnButtonUp(Point{LOWORD(second), HIWORD(second)}, true));
+                return 0;
+            }
+            break;
+        case WM_DESTROY:
+            if (window == main_.previewWindow) {
+                main_.previewWindow = nullptr;
+            }
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcA(window, message, first, second);
+}
+
+// White over the painted size, then the picture at its own size, or the outlines of the selection.
+void ScanUI::PaintPreview(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(window, &paint);
+    const PreviewView& view = pane_.View();
+    RECT white{0, 0, view.paintWidth, view.paintHeight};
+    ::FillRect(dc, &white, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    if (!main_.previewInProgress && previewImage_.Exists()) {
+        LockedDib image(previewImage_);
+        const std::optional<DibLayout> layout = ParsePackedDib(image.Bytes());
+        if (layout) {
+            ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(layout->width), static_cast<DWORD>(layout->height), 0, 0,
+                                0, static_cast<UINT>(layout->height), image.Bytes().data() + layout->pixelOffset,
+                                reinterpret_cast<const BITMAPINFO*>(image.Bytes().data()), DIB_RGB_COLORS);
+        }
+    }
+    for (const Rect& rect : pane_.OutlinesToPaint()) {
+        InvertOutline(dc, rect);
+    }
+    ::EndPaint(window, &paint);
+}
+
+void ScanUI::InvertOutline(HDC dc, const Rect& rect) {
+    InvertingPen pen(dc);
+    ::MoveToEx(dc, rect.left, rect.top, nullptr);
+    ::LineTo(dc, rect.right, rect.top);
+    ::LineTo(dc, rect.right, rect.bottom);
+    ::LineTo(dc, rect.left, rect.bottom);
+    ::LineTo(dc, rect.left, rect.top);
+}
+
+void ScanUI::DrawSelectionOutlines() {
+    if (!main_.previewWindow) {
+        return;
+    }
+    HDC dc = ::GetDC(main_.previewWindow);
+    for (const Rect& rect : pane_.OutlinesToPaint()) {
+        InvertOutline(dc, rect);
+    }
+    ::ReleaseDC(main_.previewWindow, dc);
+}
+
+// Empties the marquee list and erases the selection's outline.
+void ScanUI::ClearSelection() {
+    if (!pane_.Marquees().IsEmpty()) {
+        DrawSelectionOutlines();
+    }
+    pane_.Marquees().Clear();
+    pane_.View().currentRect = Rect{};
+}
+
+// Makes a rectangle the selection: a marquee with the present settings, its outline drawn.
+void ScanUI::SelectMarquee(const Rect& rect) {
+    pane_.View().currentRect = rect;
+    pane_.Marquees().SetGeometry(pane_.View());
+    pane_.Marquees().Add(rect, CaptureSettings());
+    if (previewImage_.Exists()) {
+        DrawSelectionOutlines();
+    }
+}
+
+SettingsBlock ScanUI::CaptureSettings() {
+    DisplayedSizes sizes;
+    sizes.width = ItemText(mainWindow_, 191, kNumberCharacters + 1);
+    sizes.height = ItemText(mainWindow_, 192, kNumberCharacters + 1);
+    sizes.outWidth = ItemText(mainWindow_, 131, kNumberCharacters + 1);
+    sizes.outHeight = ItemText(mainWindow_, 136, kNumberCharacters + 1);
+    const PreviewView& view = pane_.View();
+    const DocumentSelection selection = SelectionInDocument(view);
+    return korva::CaptureSettings(settings_, view, sizes, selection, BlockUse::kMarquee, services_.strings);
+}
+
+}  // namespace korva

@@ -1,0 +1,56 @@
+// The full preview: the request to the data source and the preview image file in the driver folder.
+#include "core/boundary/data_source_calls.h"
+#include "core/preview/image_files.h"
+#include "core/preview/packed_dib.h"
+#include "core/settings/locations.h"
+#include "ui/boundary/scan_ui.h"
+
+namespace korva {
+
+namespace {
+
+std::string PreviewFilePath(Win32Services& services, const ScanSettings& settings) {
+    return ImageFilePath(services.profile, WindowsDirectory(services.system), settings.locations.iniPath,
+                         kPreviewImageFile);
+}
+
+}  // namespace
+
+void ScanUI::AdoptPreviewImage(HGLOBAL block) {
+    previewImage_.Adopt(block);
+    Context().Set(ctx::previewFileState, static_cast<int32_t>(reinterpret_cast<intptr_t>(block)));
+    if (!block) {
+        return;
+    }
+    LockedDib image(previewImage_);
+    if (const std::optional<DibLayout> layout = ParsePackedDib(image.Bytes())) {
+        pane_.View().viewWidth = static_cast<uint16_t>(layout->width);
+        pane_.View().viewHeight = static_cast<uint16_t>(layout->height);
+    }
+}
+
+// The last preview, when the file is there and was made on a screen of the present size class.
+bool ScanUI::ReadPreviewFile() {
+    PackedDib slot;
+    const ImageReadContext context{services_.profile, settings_.locations.iniPath, services_.system.ScreenWidth()};
+    if (!ReadImageFile(services_.files, context, PreviewFilePath(services_, settings_), slot)) {
+        return false;
+    }
+    GlobalDib copy;
+    if (!copy.CopyFrom(slot)) {
+        return false;
+    }
+    HGLOBAL block = copy.Release();
+    AdoptPreviewImage(block);
+    return true;
+}
+
+void ScanUI::WritePreviewFile() {
+    if (!previewImage_.Exists()) {
+        return;
+    }
+    LockedDib image(previewImage_);
+    WriteImageFile(services_.files, PreviewFilePath(services_, settings_), image.Bytes());
+}
+
+}  // namespace korva

@@ -1,0 +1,102 @@
+// The main window as it opens and as its tab labels switch the pages, through the real module.
+#include <gtest/gtest.h>
+
+#include "core/boundary/main_templates.h"
+#include "tests/ui/support/main_window_fixture.h"
+
+namespace korva::test {
+namespace {
+
+constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
+
+// A click on the main dialog at a screen point, as the mouse sends it.
+void ClickAt(HWND main, POINT screen) {
+    ::ScreenToClient(main, &screen);
+    ::SendMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(screen.x, screen.y));
+}
+
+RECT ScreenRectOf(HWND main, int id) {
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(main, id), &rect);
+    return rect;
+}
+
+TEST_F(MainWindowTest, TheTemplateFitsTheScreenWidthAndCaptionHeight) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    const MainTemplates expected =
+        ChooseMainTemplates(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYCAPTION));
+    const std::string name = expected.main;
+    RECT units{0, 0,
+               name == "SCANQUILLA"    ? 481
+               : name == "SCANQUILLA2" ? 436
+                                       : 382,
+               name == "SCANQUILLA"    ? 351
+               : name == "SCANQUILLA2" ? 297
+                                       : 263};
+    ::MapDialogRect(main_, &units);
+    RECT client{};
+    ::GetClientRect(main_, &client);
+    EXPECT_EQ(client.right, units.right) << name;
+    EXPECT_EQ(client.bottom, units.bottom) << name;
+    EXPECT_STREQ(expected.photo, name == "SCANQUILLA3" ? "Phototab2" : "Phototab");
+}
+
+TEST_F(MainWindowTest, WithoutSaveValuesThePhotoPageOpensInItsFrame) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=0\r\n[Tab Setting]\r\nTab Flag=1\r\n"), nullptr);
+    HWND photo = VisiblePageWith(main_, 990);
+    ASSERT_NE(photo, nullptr);
+    EXPECT_EQ(VisiblePageWith(main_, 980), nullptr);
+    EXPECT_NE(PageWith(main_, 980), nullptr);
+
+    // Both pages lie inside the tab frame.
+    RECT page{};
+    ::GetWindowRect(photo, &page);
+    const RECT frame = ScreenRectOf(main_, 157);
+    EXPECT_GE(page.left, frame.left);
+    EXPECT_LE(page.right, frame.right);
+    EXPECT_GE(page.top, frame.top);
+    EXPECT_LE(page.bottom, frame.bottom);
+}
+
+TEST_F(MainWindowTest, TheTabLabelsSwitchPagesAndImageTypes) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    ASSERT_NE(VisiblePageWith(main_, 990), nullptr);
+    const RECT ocr = ScreenRectOf(main_, 154);
+    const RECT photo = ScreenRectOf(main_, 155);
+    const LONG labelMiddle = (photo.top + photo.bottom) / 2;
+
+    // Just right of the Photo label's reach nothing happens.
+    ClickAt(main_, POINT{2 * photo.left - ocr.left, labelMiddle});
+    EXPECT_NE(VisiblePageWith(main_, 990), nullptr);
+
+    ClickAt(main_, POINT{(ocr.left + photo.left) / 2, labelMiddle});
+    EXPECT_NE(VisiblePageWith(main_, 980), nullptr);
+    EXPECT_EQ(VisiblePageWith(main_, 990), nullptr);
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Tab Setting", "Tab Flag"), "1");  // OCRON and PHOTOOFF are drawn
+    EXPECT_EQ(IniValue("Settings", "SCAN MODE"), "5");
+
+    ClickAt(main_, POINT{photo.left + 2, labelMiddle});
+    EXPECT_NE(VisiblePageWith(main_, 990), nullptr);
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Tab Setting", "Tab Flag"), "0");  // OCROFF and PHOTOON are drawn
+    EXPECT_EQ(IniValue("Settings", "SCAN MODE"), "1");
+
+    ::SendDlgItemMessageA(VisiblePageWith(main_, 991), 991, BM_CLICK, 0, 0);
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Settings", "SCAN MODE"), "4");
+}
+
+TEST_F(MainWindowTest, TheStatusLineNamesTheControlUnderTheMouse) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    char text[128] = {};
+    ::SendMessageA(main_, WM_SETCURSOR, reinterpret_cast<WPARAM>(::GetDlgItem(main_, 1)), HTCLIENT);
+    ::GetDlgItemTextA(main_, 1030, text, sizeof text);
+    EXPECT_STREQ(text, "Scan the selected area with the current settings");
+    ::SendMessageA(main_, WM_SETCURSOR, reinterpret_cast<WPARAM>(main_), HTCLIENT);
+    ::GetDlgItemTextA(main_, 1030, text, sizeof text);
+    EXPECT_STREQ(text, "Ready");
+}
+
+}  // namespace
+}  // namespace korva::test

@@ -1,0 +1,74 @@
+#include "tests/ui/support/main_window_fixture.h"
+
+#include <vector>
+
+#include "core/preview/image_files.h"
+#include "platform/win32/win32_services.h"
+
+namespace korva::test {
+namespace {
+
+struct PageSearch {
+    int id;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK FindPage(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<PageSearch*>(data);
+    if (::GetDlgItem(child, search->id) && (!search->visibleOnly || ::IsWindowVisible(child))) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindPageWith(HWND main, int id, bool visibleOnly) {
+    PageSearch search{id, visibleOnly, nullptr};
+    ::EnumChildWindows(main, FindPage, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+HWND VisiblePageWith(HWND main, int id) {
+    return FindPageWith(main, id, true);
+}
+
+HWND PageWith(HWND main, int id) {
+    return FindPageWith(main, id, false);
+}
+
+std::string IniPath() {
+    return DriverFolder() + "\\LOMTWNS.ini";
+}
+
+std::string IniValue(const std::string& section, const std::string& key) {
+    char value[256] = {};
+    ::GetPrivateProfileStringA(section.c_str(), key.c_str(), "<missing>", value, sizeof value, IniPath().c_str());
+    return value;
+}
+
+void WritePreviewFile(int width, int height) {
+    PackedDib image = MakePackedDib24(width, height);
+    std::fill(image.begin() + kInfoHeaderBytes, image.end(), uint8_t{0xFF});
+    Win32FileSystem files;
+    WriteImageFile(files, DriverFolder() + kPreviewImageFile, image);
+}
+
+void Click(HWND dialog, int id) {
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+HWND MainWindowTest::Start(const std::string& iniBody, int optionUnit) {
+    harness_ = std::make_unique<ModuleHarness>(iniBody);
+    if (!harness_->Loaded()) {
+        return nullptr;
+    }
+    harness_->DescribeScanner(optionUnit);
+    main_ = harness_->Activate();
+    harness_->Pump();
+    return main_;
+}
+
+}  // namespace korva::test

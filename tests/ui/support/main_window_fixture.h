@@ -1,0 +1,39 @@
+// A fixture for tests of the main window: a described scanner, a driver folder with an INI file, and
+// helpers that find the tab pages and read the INI file the module writes.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/ui/support/module_harness.h"
+
+namespace korva::test {
+
+// The page (a child dialog of the main window) that carries control `id` and is visible, or null.
+HWND VisiblePageWith(HWND main, int id);
+// The page that carries control `id`, visible or not.
+HWND PageWith(HWND main, int id);
+
+// The INI file's value of a key, or "<missing>".
+std::string IniValue(const std::string& section, const std::string& key);
+std::string IniPath();
+
+// Writes a white 24-bit bitmap file of the given size into the driver folder.
+void WritePreviewFile(int width, int height);
+
+// Presses a button of a dialog as a click does: the notification its parent gets.
+void Click(HWND dialog, int id);
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    // Creates the harness with `iniBody` in the INI file and activates the user interface.
+    HWND Start(const std::string& iniBody, int optionUnit = 2);
+    ModuleHarness& Harness() { return *harness_; }
+
+    std::unique_ptr<ModuleHarness> harness_;
+    HWND main_ = nullptr;
+};
+
+}  // namespace korva::test
