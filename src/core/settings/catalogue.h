@@ -35,6 +35,7 @@ inline constexpr int kHalftone = 1;
 inline constexpr int kDropout = 2;
 inline constexpr int kQuality = 3;     // flag word A
 inline constexpr int kTextOption = 4;  // flag word B
+inline constexpr int kCode = 5;        // sent to the data source; not stored in the INI
 }  // namespace image_type
 
 // Meanings of the values of a destination row.

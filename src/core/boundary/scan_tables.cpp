@@ -1,0 +1,84 @@
+#include "core/boundary/scan_tables.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/settings/image_processing.h"
+#include "core/tone/display_tables.h"
+#include "core/tone/tone_map.h"
+#include "core/tone/tone_state.h"
+
+namespace korva {
+namespace {
+
+constexpr double kThresholdExponent = 0.5555555555555556;  // 1 / 1.8
+
+ToneMap ToneMapOfRow(const CatalogueRow& row) {
+    std::array<uint32_t, kToneMapValueCount> values{};
+    for (size_t i = 0; i < values.size(); ++i) {
+        values[i] = static_cast<uint32_t>(row.values[i]);
+    }
+    return ToneMap::FromValues(values);
+}
+
+ToneState ToneStateOf(const ScanSettings& s) {
+    ToneState state;
+    state.exposureTenths = s.iproc[iproc::kExposure];
+    state.gammaPercent = s.iproc[iproc::kGamma];
+    state.highlightLevel = s.iproc[iproc::kHighlight];
+    state.shadowLevel = s.iproc[iproc::kShadow];
+    state.grayBalancePercent = static_cast<int16_t>(s.iproc[iproc::kGrayBalance]);
+    state.channelGamma = s.channelGamma;
+    state.channelOffset = s.channelOffset;
+    state.channelBalance = s.channelBalance;
+    return state;
+}
+
+}  // namespace
+
+DisplayTables IdentityTables() {
+    DisplayTables tables;
+    for (ToneCurve& table : tables) {
+        for (size_t i = 0; i < table.size(); ++i) {
+            table[i] = static_cast<uint8_t>(i);
+        }
+    }
+    return tables;
+}
+
+DisplayTables BuildScanTables(const ScanSettings& settings) {
+    ToneTables tables;
+    BuildToneMapCurves(ToneMapOfRow(settings.toneMapInForce), tables);
+    BuildDisplayTables(ExposureParamsFromState(ToneStateOf(settings)), tables);
+    return tables.displayTables;
+}
+
+void InvertTables(DisplayTables& tables) {
+    for (ToneCurve& table : tables) {
+        for (uint8_t& v : table) {
+            v = static_cast<uint8_t>(255 - v);
+        }
+    }
+}
+
+void WriteTables(SourceContext& context, const DisplayTables& tables) {
+    if (!context.IsAttached()) {
+        return;
+    }
+    std::memcpy(context.Bytes(ctx::tableRed), tables[kChannelRed].data(), ctx::tableRed.count);
+    std::memcpy(context.Bytes(ctx::tableGreen), tables[kChannelGreen].data(), ctx::tableGreen.count);
+    std::memcpy(context.Bytes(ctx::tableBlue), tables[kChannelBlue].data(), ctx::tableBlue.count);
+}
+
+void WriteColourMatrix(SourceContext& context, const std::array<uint8_t, 9>& matrix) {
+    if (!context.IsAttached()) {
+        return;
+    }
+    std::memcpy(context.Bytes(ctx::colorMatrix), matrix.data(), ctx::colorMatrix.count);
+}
+
+uint16_t GammaCorrectedThreshold(int32_t threshold) {
+    return static_cast<uint16_t>(TruncateToInt32(255.0 * std::pow(threshold / 255.0, kThresholdExponent)));
+}
+
+}  // namespace korva
