@@ -60,5 +60,47 @@ TEST_F(MainWindowTest, TheBusyMessageHoldsTheScanButtonsAndScanAllNeedsTwoMarque
     EXPECT_FALSE(Enabled(main_, 729));  // no marquee yet
 }
 
+TEST_F(MainWindowTest, TheBusyMessageEnablesScanAllWithTwoMarquees) {
+    ASSERT_NE(Start(kSaveValuesOn, 2,
+                    [] {
+                        WriteEnvironmentFile({{1000, 1000, 3000, 3000}, {4000, 4000, 6000, 6000}});
+                    }),
+              nullptr);
+    ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(INT_PTR{729}), nullptr, nullptr);
+    ::SendMessageA(main_, kMsgBusy, 1, 0);
+    EXPECT_FALSE(Enabled(main_, 729));
+    ::SendMessageA(main_, kMsgBusy, 0, 0);
+    EXPECT_TRUE(Enabled(main_, 729));
+}
+
+TEST_F(MainWindowTest, LineArtWithThresholdHandsTheDataSourceTheGammaCorrectedThreshold) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=1\r\n"
+                    "OCR ResList=2\r\nOCR Resolution=300\r\nBlackWhite Option=982\r\n"),
+              nullptr);
+    ASSERT_NE(VisiblePageWith(main_, 982), nullptr);
+    Click(main_, 1);
+    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
+    const SourceContext block = Snapshot(Harness(), 0);
+    EXPECT_EQ(block.Get(ctx::threshold), 173);
+    EXPECT_EQ(block.Get(ctx::isFinal), 1);
+    EXPECT_EQ(block.Get(ctx::dsAreaWidth), 850);  // no marquee: the whole bed
+}
+
+TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    Harness().recording.setPreview(MakePreviewBlock(300, 388));
+    Click(main_, 733);
+    ASSERT_STREQ(Harness().recording.calls(), "UIPreviewScan");
+    const SourceContext block = Snapshot(Harness(), 0);
+    EXPECT_EQ(block.Get(ctx::isPreview), 1);
+    EXPECT_EQ(block.Get(ctx::pixelType), 2);
+    EXPECT_GT(block.Get(ctx::pixelWidth), 0);
+    EXPECT_NE(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Enabled(main_, 1));
+    EXPECT_TRUE(Enabled(VisiblePageWith(main_, 956), 956));  // locating needs a preview
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Settings", "LastPreview"), "0");
+}
+
 }  // namespace
 }  // namespace korva::test

@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "core/preview/preview_resolution.h"
 
 namespace korva {
 
@@ -31,8 +34,9 @@ struct MainWindowState {
     int32_t aas = 0;  // automatic area segmentation of the line-art type
     int32_t tet = 0;  // text enhancement of the line-art type
     int32_t invert = 0;
-    int32_t alternativeWindowFlag = 0;  // toggled by command 787
-    int32_t lastPreviewSource = -1;     // the document source of the last successful preview
+    int32_t alternativeWindowFlag = 0;               // toggled by command 787
+    int32_t lastPreviewSource = -1;                  // the document source of the last successful preview
+    std::optional<PreviewResolution> previewChoice;  // resolution and scale of the full preview
     int32_t batchCounter = 0;
     int32_t batchCount = 0;
 

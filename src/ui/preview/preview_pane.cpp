@@ -101,7 +101,8 @@ void ScanUI::ComputePaneGeometry() {
     }
     main_.previewInProgress = 1;
     const BedSize bed = BedForSource(Context(), settings_.docSource, main_.optionUnit);
-    korva::ComputePaneGeometry(view, pane_.Marquees(), bed, SyncPaneSettings(), pane_.Zoom().fullPreviewShown);
+    main_.previewChoice =
+        korva::ComputePaneGeometry(view, pane_.Marquees(), bed, SyncPaneSettings(), pane_.Zoom().fullPreviewShown);
 }
 
 bool ScanUI::CreatePreviewWindow() {

@@ -1,6 +1,7 @@
 // The full preview scan: the pane shows the whole bed again, the data source scans it, and the picture
 // is kept in the driver folder.
 #include "core/boundary/data_source_calls.h"
+#include "core/boundary/preview_request.h"
 #include "ui/boundary/scan_ui.h"
 
 namespace korva {
@@ -8,8 +9,17 @@ namespace korva {
 bool ScanUI::RunPreviewScan() {
     ComputePaneGeometry();
     PlacePreviewWindow(false);
-    const intptr_t block = CallDataSource(services_.libraries, settings_.locations.dataSourcePath, kEntryPreviewScan);
-    AdoptPreviewImage(reinterpret_cast<HGLOBAL>(block));
+    HGLOBAL block = nullptr;
+    if (main_.previewChoice) {
+        SourceContext context = Context();
+        const PreviewRequestArea area =
+            RequestAreaFor(*main_.previewChoice, pane_.View().areaLeft, pane_.View().areaTop);
+        if (WritePreviewRequest(context, settings_, area)) {
+            block = reinterpret_cast<HGLOBAL>(
+                CallDataSource(services_.libraries, settings_.locations.dataSourcePath, kEntryPreviewScan));
+        }
+    }
+    AdoptPreviewImage(block);
     WritePreviewFile();
     main_.fullPreviewRequested = 0;
     pane_.Zoom().fullPreviewShown = true;

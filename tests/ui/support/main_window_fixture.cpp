@@ -1,8 +1,10 @@
 #include "tests/ui/support/main_window_fixture.h"
 
+#include <cstring>
 #include <vector>
 
 #include "core/preview/image_files.h"
+#include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
 
 namespace korva::test {
@@ -60,10 +62,47 @@ void Click(HWND dialog, int id) {
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
-HWND MainWindowTest::Start(const std::string& iniBody, int optionUnit) {
+std::string EnvironmentFile() {
+    return DriverFolder() + "\\SETTINGS\\ENV.stt";
+}
+
+void WriteEnvironmentFile(std::initializer_list<Rect> documents) {
+    ::CreateDirectoryA((DriverFolder() + "\\SETTINGS").c_str(), nullptr);
+    std::vector<Marquee> marquees;
+    for (const Rect& document : documents) {
+        Marquee marquee;
+        marquee.document = document;
+        marquees.push_back(marquee);
+    }
+    Win32FileSystem files;
+    WriteSettingsFile(files, EnvironmentFile(), "Main", marquees, SettingsBlock{});
+}
+
+int EnvironmentMarquees() {
+    Win32FileSystem files;
+    std::vector<Marquee> records;
+    return ReadMarqueeRecords(files, EnvironmentFile(), records) ? static_cast<int>(records.size()) : -1;
+}
+
+HGLOBAL MakePreviewBlock(int width, int height) {
+    const PackedDib image = MakePackedDib24(width, height);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, image.size());
+    std::memcpy(::GlobalLock(block), image.data(), image.size());
+    ::GlobalUnlock(block);
+    return block;
+}
+
+SourceContext Snapshot(ModuleHarness& harness, int index) {
+    return SourceContext(const_cast<uint8_t*>(harness.recording.snapshot(index)));
+}
+
+HWND MainWindowTest::Start(const std::string& iniBody, int optionUnit, const std::function<void()>& beforeActivation) {
     harness_ = std::make_unique<ModuleHarness>(iniBody);
     if (!harness_->Loaded()) {
         return nullptr;
+    }
+    if (beforeActivation) {
+        beforeActivation();
     }
     harness_->DescribeScanner(optionUnit);
     main_ = harness_->Activate();

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "core/boundary/source_context.h"
+#include "core/preview/rect.h"
 #include "tests/ui/support/module_harness.h"
 
 namespace korva::test {
@@ -23,13 +27,26 @@ std::string IniPath();
 // Writes a white 24-bit bitmap file of the given size into the driver folder.
 void WritePreviewFile(int width, int height);
 
+// The environment file of the settings folder, with marquees of these document rectangles (thousandths
+// of an inch).
+void WriteEnvironmentFile(std::initializer_list<Rect> documents);
+// The number of marquees the environment file holds, or -1 without a file.
+int EnvironmentMarquees();
+
+// A packed 24-bit bitmap in a movable global block, as a data source returns a preview.
+HGLOBAL MakePreviewBlock(int width, int height);
+
+// The block as the recording data source saw it at its `index`-th call.
+SourceContext Snapshot(ModuleHarness& harness, int index);
+
 // Presses a button of a dialog as a click does: the notification its parent gets.
 void Click(HWND dialog, int id);
 
 class MainWindowTest : public ::testing::Test {
   protected:
     // Creates the harness with `iniBody` in the INI file and activates the user interface.
-    HWND Start(const std::string& iniBody, int optionUnit = 2);
+    // `beforeActivation` runs once the driver folder is prepared (to add files of a previous run).
+    HWND Start(const std::string& iniBody, int optionUnit = 2, const std::function<void()>& beforeActivation = {});
     ModuleHarness& Harness() { return *harness_; }
 
     std::unique_ptr<ModuleHarness> harness_;

@@ -36,6 +36,7 @@ void PrepareDriverFolder(const std::string& body) {
         ::FindClose(search);
     }
     const std::string settings = folder + "\\SETTINGS";
+    ::CreateDirectoryA(settings.c_str(), nullptr);
     ::DeleteFileA((settings + "\\ENV.stt").c_str());
     const std::string ini = "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" +
                             std::string(kDataSourceName) + "\r\n" + body;

@@ -18,9 +18,9 @@ namespace korva::test {
 std::string DriverFolder();
 inline constexpr char kDataSourceName[] = "RECORDDS.DS";
 
-// Empties the driver folder, writes "LOMTWNS.ini" with the current version, a "DataSource" key naming the
-// recording data source and `body` (further sections and keys), and copies the recording data source
-// there.
+// Empties the driver folder (keeping an empty settings folder), writes "LOMTWNS.ini" with the current version, a
+// "DataSource" key naming the recording data source and `body` (further sections and keys), and copies the recording
+// data source there.
 void PrepareDriverFolder(const std::string& body = {});
 
 class ModuleHarness {

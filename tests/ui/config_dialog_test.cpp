@@ -1,0 +1,62 @@
+// The configuration dialog, opened from the main window and driven while it runs modally.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/ui/support/main_window_fixture.h"
+
+namespace korva::test {
+namespace {
+
+constexpr char kPhotoColour[] =
+    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nWindows 95 ICM=0\r\n[Tab Setting]\r\nColor Selection=990\r\n";
+
+// What the timer does to the open dialog; the test waits inside the dialog's modal loop meanwhile.
+enum class Finish { kCancel, kCloseBox };
+Finish g_finish = Finish::kCancel;
+bool g_icmWasEnabled = false;
+
+void CALLBACK DriveConfiguration(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = ::FindWindowA(nullptr, "Configuration");
+    if (!dialog) {
+        return;
+    }
+    ::KillTimer(nullptr, timer);
+    g_icmWasEnabled = ::IsWindowEnabled(::GetDlgItem(dialog, 349)) != FALSE;
+    for (int id : {346, 998, 349}) {
+        ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+    }
+    if (g_finish == Finish::kCancel) {
+        ::SendDlgItemMessageA(dialog, IDCANCEL, BM_CLICK, 0, 0);
+    } else {
+        ::SendMessageA(dialog, WM_CLOSE, 0, 0);
+    }
+}
+
+void RunConfiguration(HWND main, Finish finish) {
+    g_finish = finish;
+    ::SetTimer(nullptr, 0, 50, DriveConfiguration);
+    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(180, BN_CLICKED), 0);
+}
+
+TEST_F(MainWindowTest, ConfigurationCancelRestoresTheThreeBoxes) {
+    ASSERT_NE(Start(kPhotoColour), nullptr);
+    RunConfiguration(main_, Finish::kCancel);
+    EXPECT_TRUE(g_icmWasEnabled);  // 24-bit colour can be colour-matched
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Settings", "Save values"), "1");
+    EXPECT_EQ(IniValue("Settings", "Auto Preview"), "0");
+    EXPECT_EQ(IniValue("Settings", "Windows 95 ICM"), "0");
+}
+
+TEST_F(MainWindowTest, TheConfigurationCloseBoxKeepsTheChoicesLikeOk) {
+    ASSERT_NE(Start(kPhotoColour), nullptr);
+    RunConfiguration(main_, Finish::kCloseBox);
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Settings", "Save values"), "0");
+    EXPECT_EQ(IniValue("Settings", "Auto Preview"), "1");
+    EXPECT_EQ(IniValue("Settings", "Windows 95 ICM"), "1");
+}
+
+}  // namespace
+}  // namespace korva::test

@@ -1,0 +1,93 @@
+// The controls of the OCR and Photo pages, through the real module.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/ui/support/main_window_fixture.h"
+
+namespace korva::test {
+namespace {
+
+std::string Text(HWND dialog, int id) {
+    char text[64] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+std::string SelectRect(const std::string& name) {
+    std::string rect;
+    for (const char* side : {"left", "top", "right", "bottom"}) {
+        rect += (rect.empty() ? "" : ",") + IniValue("ImageSetting", name + "." + side);
+    }
+    return rect;
+}
+
+// A preview 340 pixels wide of an 850-hundredths bed, kept from the last run.
+constexpr char kSavedPreview[] =
+    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
+    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
+
+TEST_F(MainWindowTest, DocumentSizesSelectTheirAreaAndMaxSelectsNothing) {
+    ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1024);  // the stored screen-size class
+    ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
+    HWND photo = VisiblePageWith(main_, 972);
+    ASSERT_NE(photo, nullptr);
+    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(photo, 956)));  // the saved preview was loaded
+
+    ::SendDlgItemMessageA(photo, 972, BM_CLICK, 0, 0);
+    Click(main_, 1019);
+    EXPECT_EQ(SelectRect("PhotoSelectRect"), "4,0,334,467");
+    EXPECT_EQ(EnvironmentMarquees(), 1);
+
+    ::SendDlgItemMessageA(photo, 975, BM_CLICK, 0, 0);
+    Click(main_, 1019);
+    EXPECT_EQ(SelectRect("PhotoSelectRect"), "0,0,0,0");
+    EXPECT_EQ(EnvironmentMarquees(), 0);
+}
+
+TEST_F(MainWindowTest, ATypedResolutionIsClampedToTheDevice) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n"), nullptr);
+    HWND photo = VisiblePageWith(main_, 372);
+    ASSERT_NE(photo, nullptr);
+    ::SetDlgItemTextA(photo, 372, "5000");
+    ::SendMessageA(photo, WM_COMMAND, MAKEWPARAM(372, CBN_KILLFOCUS), 0);
+    EXPECT_EQ(Text(photo, 372), "600");
+    ::SetDlgItemTextA(photo, 372, "10");
+    ::SendMessageA(photo, WM_COMMAND, MAKEWPARAM(372, CBN_KILLFOCUS), 0);
+    EXPECT_EQ(Text(photo, 372), "75");
+}
+
+TEST_F(MainWindowTest, AThresholdThatIsNoNumberShowsZeroAndKeepsTheThreshold) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=1\r\n"
+                    "BlackWhite Option=982\r\n"),
+              nullptr);
+    HWND ocr = VisiblePageWith(main_, 251);
+    ASSERT_NE(ocr, nullptr);
+    HWND bar = ::GetDlgItem(ocr, 250);
+    ASSERT_EQ(::GetScrollPos(bar, SB_CTL), 128);
+
+    ::SetDlgItemTextA(ocr, 251, "abc");
+    ::SendMessageA(ocr, WM_COMMAND, MAKEWPARAM(251, EN_KILLFOCUS), 0);
+    EXPECT_EQ(Text(ocr, 251), "0");
+    EXPECT_EQ(::GetScrollPos(bar, SB_CTL), 128);
+
+    ::SetDlgItemTextA(ocr, 251, "300");
+    ::SendMessageA(ocr, WM_COMMAND, MAKEWPARAM(251, EN_KILLFOCUS), 0);
+    EXPECT_EQ(Text(ocr, 251), "255");
+    EXPECT_EQ(::GetScrollPos(bar, SB_CTL), 255);
+}
+
+TEST_F(MainWindowTest, CardNeedsTheFlatbed) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nPhoto FeedOption=1\r\n", 0),
+              nullptr);
+    HWND photo = PageWith(main_, 990);
+    HWND ocr = PageWith(main_, 980);
+    ASSERT_NE(photo, nullptr);
+    ASSERT_NE(ocr, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(photo, 973)));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(ocr, 973)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(photo, 182)));  // the one-press scan uses the flatbed
+}
+
+}  // namespace
+}  // namespace korva::test
