@@ -98,6 +98,9 @@ TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
     EXPECT_NE(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(Enabled(main_, 1));
     EXPECT_TRUE(Enabled(VisiblePageWith(main_, 956), 956));  // locating needs a preview
+    // On the Photo page the new preview is exposed automatically: a black picture lowers the highlight.
+    EXPECT_NE(IniValue("ImageSetting", "IprocValue2"), "<missing>");
+    EXPECT_NE(IniValue("ImageSetting", "IprocValue2"), "245");
     Click(main_, 1019);
     EXPECT_EQ(IniValue("Settings", "LastPreview"), "0");
 }

@@ -93,6 +93,15 @@ void ReadImageProcessingValues(ScanSettings& s, Services& services) {
     }
 }
 
+void WriteExposureValues(const ScanSettings& s, Services& services) {
+    const ImageSection section(services.profile, s.locations.iniPath);
+    for (int k = 0; k < kImageProcessingParameters; ++k) {
+        if (k != iproc::kThreshold) {
+            section.Write(IprocKey(k), s.iproc[k]);
+        }
+    }
+}
+
 void LoadImageSettings(ScanSettings& s,
                        PreviewView& view,
                        Services& services,

@@ -23,6 +23,10 @@ void LoadImageSettings(ScanSettings& settings,
 // as current and saved values.
 void ReadImageProcessingValues(ScanSettings& settings, Services& services);
 
+// Writes the image-processing values "IprocValue0" … "IprocValue13" except the threshold (4), as the
+// Photo page keeps them after automatic exposure.
+void WriteExposureValues(const ScanSettings& settings, Services& services);
+
 // Writes the section: the Photo page without colour matching writes the image-processing values
 // except the threshold, the OCR page only the threshold; the rectangles and paper sizes only with a
 // preview; the nine colour floats scaled by 1000 or 100 and truncated.

@@ -95,6 +95,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void OnColourChoice(HWND page, int id);
     void OnAutoScan(HWND page);
     void OnAutoLocate(HWND page);
+    void AutoExposeSelection();
+    void OnAutoExposure();
     void OnParameterScroll(HWND window, int code, int16_t thumb, HWND scrollBar);
     void EnablePhotoPictureButtons();
     void CheckSizeChoice(HWND page, int32_t id);

@@ -28,14 +28,17 @@ void ScanUI::RestoreAfterActivation() {
             CopyCurrentToneMap(settings_);
         }
         if (settings_.tabFlag == 1 && main_.aas) {
+            pane_.View().currentRect = Rect{};
+            AutoExposeSelection();
             pane_.View().currentRect = settings_.ocr.selectRect;
         }
     }
     main_.previewInProgress = 0;
     RestoreEnvironmentMarquees();
 
-    ::InvalidateRect(mainWindow_, nullptr, TRUE);
     ::ShowWindow(mainWindow_, SW_SHOW);
+    // The pages were shown while the dialog was still hidden: everything is painted afresh.
+    ::RedrawWindow(mainWindow_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     ::SetFocus(::GetDlgItem(mainWindow_, 1));
 
     if (settings_.tabFlag == 0) {

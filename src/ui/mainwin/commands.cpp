@@ -106,6 +106,9 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
         case 182:
             OnAutoScan(window);
             return;
+        case 953:
+            OnAutoExposure();
+            return;
         case 956:
             OnAutoLocate(window);
             return;
@@ -161,6 +164,10 @@ void ScanUI::PreviewButton() {
                 ResetImageProcessing({.threshold = true, .invert = true});
                 CopyCurrentToneMap(settings_);
             }
+            if (settings_.tabFlag == 1 && main_.aas) {
+                pane_.View().currentRect = Rect{};
+                AutoExposeSelection();
+            }
         }
         RestoreTabSelection();
         if (settings_.tabFlag == 0) {
@@ -171,6 +178,9 @@ void ScanUI::PreviewButton() {
         return;
     }
 
+    if (settings_.docSource >= 1 && main_.optionUnit == 1 && !settings_.colorMatchActive) {
+        AutoExposeSelection();
+    }
     if (settings_.docSource == 0 || main_.optionUnit != 0) {
         RefreshSizeDisplay();
     }
@@ -192,8 +202,15 @@ void ScanUI::PreviewButton() {
         EnablePhotoPictureButtons();
     }
     ::InvalidateRect(mainWindow_, nullptr, FALSE);
-    main_.exposurePending = 1;
-    RepaintPreview();
+    if (settings_.tabFlag == 0 && !settings_.colorMatchActive) {
+        OnAutoExposure();
+    } else {
+        if (settings_.tabFlag == 1 && main_.aas) {
+            AutoExposeSelection();
+        }
+        RepaintPreview();
+        main_.exposurePending = 1;
+    }
     WriteInt(services_.profile, settings_.locations.iniPath, "ImageSetting", "IprocValue4",
              settings_.iproc[iproc::kThreshold]);
     ::SetActiveWindow(mainWindow_);

@@ -118,10 +118,18 @@ void ScanUI::SwitchTo(int32_t ocr) {
     }
 
     if (!ocr && !settings_.colorMatchActive) {
+        if (main_.exposurePending && settings_.photo.selectRect.IsEmpty()) {
+            pane_.View().currentRect = Rect{};
+            OnAutoExposure();
+        }
         main_.exposurePending = 0;
     } else {
         ResetImageProcessing({.threshold = true, .invert = true});
         CopyCurrentToneMap(settings_);
+        if (main_.aas) {
+            pane_.View().currentRect = Rect{};
+            AutoExposeSelection();
+        }
     }
     if (!ocr) {
         EnablePhotoPictureButtons();

@@ -55,6 +55,17 @@ TEST_F(ImageSettingsTest, TheActivePageDecidesWhichParametersAreWritten) {
     EXPECT_EQ(Key("ImageSetting", "IprocValue4"), "9");
 }
 
+TEST_F(ImageSettingsTest, ExposureValuesAreWrittenWithoutTheThresholdOrTheRestOfTheSection) {
+    LoadWith("[ImageSetting]\r\nIprocValue4=100\r\nMagnification=150\r\n");
+    settings.iproc.fill(3);
+    settings.scalePercent = 90;
+    WriteExposureValues(settings, services);
+    EXPECT_EQ(Key("ImageSetting", "IprocValue0"), "3");
+    EXPECT_EQ(Key("ImageSetting", "IprocValue13"), "3");
+    EXPECT_EQ(Key("ImageSetting", "IprocValue4"), "100");
+    EXPECT_EQ(Key("ImageSetting", "Magnification"), "150");
+}
+
 TEST_F(ImageSettingsTest, SavedValuesReadBackWithTheirScalesAndLocks) {
     LoadWith("");
     PreviewView view;

@@ -1,0 +1,61 @@
+#include "core/tone/selection_exposure.h"
+
+#include <gtest/gtest.h>
+
+#include "core/preview/packed_dib.h"
+
+namespace korva {
+namespace {
+
+// A 64 x 32 preview whose left half has grey level `left` and right half `right`.
+PackedDib TwoHalves(uint8_t left, uint8_t right) {
+    PackedDib image = MakePackedDib24(64, 32);
+    const uint32_t stride = Stride24(64);
+    for (uint32_t row = 0; row < 32; ++row) {
+        for (uint32_t x = 0; x < 64; ++x) {
+            for (uint32_t c = 0; c < 3; ++c) {
+                image[kInfoHeaderBytes + row * stride + x * 3 + c] = x < 32 ? left : right;
+            }
+        }
+    }
+    return image;
+}
+
+int32_t HighlightAfter(const PackedDib& image, const Rect& selection) {
+    ScanSettings settings;
+    settings.iproc[iproc::kHighlight] = 245;
+    EXPECT_TRUE(ExposeSelection(settings, SelectionExposure{image, selection, 0, 2, false}));
+    return settings.iproc[iproc::kHighlight];
+}
+
+TEST(ExposeSelectionTest, TheHighlightFollowsTheBrightestPartOfTheSelection) {
+    const PackedDib image = TwoHalves(60, 200);
+    const int32_t dark = HighlightAfter(image, Rect{0, 0, 31, 31});
+    const int32_t bright = HighlightAfter(image, Rect{32, 0, 63, 31});
+    EXPECT_LT(dark, bright);
+    EXPECT_EQ(HighlightAfter(image, Rect{}), bright);  // no selection: the whole preview
+}
+
+TEST(ExposeSelectionTest, WithoutAUsablePreviewNothingChanges) {
+    ScanSettings settings;
+    settings.iproc[iproc::kHighlight] = 245;
+    EXPECT_FALSE(ExposeSelection(settings, SelectionExposure{}));
+    EXPECT_EQ(settings.iproc[iproc::kHighlight], 245);
+}
+
+TEST(ExposeSelectionTest, TheSourceDecidesTheKindOfDocument) {
+    EXPECT_EQ(ExposureModeFor(1, 1), ExposureMode::NegativeFilm);
+    EXPECT_EQ(ExposureModeFor(2, 1), ExposureMode::PositiveFilm);
+    EXPECT_EQ(ExposureModeFor(1, 0), ExposureMode::Reflective);  // the feeder
+    EXPECT_EQ(ExposureModeFor(0, 1), ExposureMode::Reflective);  // the flatbed
+}
+
+TEST(ExposeSelectionTest, TheCalibrationMidLevelGivesItsGamma) {
+    EXPECT_FLOAT_EQ(CalibrationGamma(128), 1.0f);
+    EXPECT_FLOAT_EQ(CalibrationGamma(150), 1.3f);
+    EXPECT_FLOAT_EQ(CalibrationGamma(203), 3.0f);
+    EXPECT_EQ(CalibrationGamma(129), 0.0f);
+}
+
+}  // namespace
+}  // namespace korva
