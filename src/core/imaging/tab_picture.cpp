@@ -12,13 +12,14 @@ constexpr int kAnsiCharSet = 0;
 
 }  // namespace
 
-std::optional<size_t> TabPictureBytes(std::span<const uint8_t> resource) {
+std::optional<TabPictureLayout> ParseTabPicture(std::span<const uint8_t> resource) {
     const std::optional<DibLayout> layout = ParsePackedDib(resource);
     if (!layout || layout->bitCount != kTabBitCount ||
         layout->pixelOffset != ReadU32(resource, dib::kSize) + kTabColourTableBytes) {
         return std::nullopt;
     }
-    return layout->pixelOffset + static_cast<size_t>(layout->stride) * static_cast<size_t>(layout->height);
+    return TabPictureLayout{layout->pixelOffset, layout->pixelOffset + static_cast<size_t>(layout->stride) *
+                                                                           static_cast<size_t>(layout->height)};
 }
 
 void PutFaceColour(std::span<uint8_t> picture, uint8_t red, uint8_t green, uint8_t blue) {

@@ -13,12 +13,16 @@ namespace korva {
 
 inline constexpr int kTabFaceEntry = 7;
 
-// The bytes a tab picture takes when copied out of its resource: the header, 16 colour-table entries
-// (64 bytes) and the rows. None unless `resource` holds an uncompressed 4-bit bitmap with a full
-// colour table and all its rows.
-std::optional<size_t> TabPictureBytes(std::span<const uint8_t> resource);
+struct TabPictureLayout {
+    size_t pixelOffset = 0;  // the header and 16 colour-table entries (64 bytes)
+    size_t totalBytes = 0;   // with the rows
+};
 
-// Writes colour-table entry `kTabFaceEntry` of a tab picture checked by TabPictureBytes, in blue, green,
+// Where a tab picture's rows start and the bytes it takes when copied out of its resource. None unless
+// `resource` holds an uncompressed 4-bit bitmap with a full colour table and all its rows.
+std::optional<TabPictureLayout> ParseTabPicture(std::span<const uint8_t> resource);
+
+// Writes colour-table entry `kTabFaceEntry` of a tab picture checked by ParseTabPicture, in blue, green,
 // red order.
 void PutFaceColour(std::span<uint8_t> picture, uint8_t red, uint8_t green, uint8_t blue);
 

@@ -25,25 +25,29 @@ std::vector<uint8_t> MakeBitmap(int32_t width, int32_t height, uint16_t bitCount
 TEST(TabPictureTest, SixteenColourBitmapsAreCopiedWithHeaderTableAndRows) {
     // 13 pixels of 4 bits are 7 bytes, padded to 8 per row.
     const std::vector<uint8_t> bitmap = MakeBitmap(13, 5, 4, 16);
-    EXPECT_EQ(TabPictureBytes(bitmap), 40u + 64u + 8u * 5u);
+    const std::optional<TabPictureLayout> layout = ParseTabPicture(bitmap);
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->pixelOffset, 40u + 64u);
+    EXPECT_EQ(layout->totalBytes, 40u + 64u + 8u * 5u);
 
     std::vector<uint8_t> withTrailer = bitmap;
     withTrailer.resize(withTrailer.size() + 12);
-    EXPECT_EQ(TabPictureBytes(withTrailer), 40u + 64u + 8u * 5u);
+    ASSERT_TRUE(ParseTabPicture(withTrailer));
+    EXPECT_EQ(ParseTabPicture(withTrailer)->totalBytes, 40u + 64u + 8u * 5u);
 }
 
 TEST(TabPictureTest, OtherBitmapsAreRefused) {
-    EXPECT_FALSE(TabPictureBytes(MakeBitmap(13, 5, 8, 256)));
-    EXPECT_FALSE(TabPictureBytes(MakeBitmap(13, 5, 4, 8)));  // a short colour table
+    EXPECT_FALSE(ParseTabPicture(MakeBitmap(13, 5, 8, 256)));
+    EXPECT_FALSE(ParseTabPicture(MakeBitmap(13, 5, 4, 8)));  // a short colour table
 
     std::vector<uint8_t> truncated = MakeBitmap(13, 5, 4, 16);
     truncated.pop_back();
-    EXPECT_FALSE(TabPictureBytes(truncated));
+    EXPECT_FALSE(ParseTabPicture(truncated));
 
     std::vector<uint8_t> compressed = MakeBitmap(13, 5, 4, 16);
     WriteU32(compressed, dib::kCompression, 2);
-    EXPECT_FALSE(TabPictureBytes(compressed));
-    EXPECT_FALSE(TabPictureBytes(std::vector<uint8_t>(20)));
+    EXPECT_FALSE(ParseTabPicture(compressed));
+    EXPECT_FALSE(ParseTabPicture(std::vector<uint8_t>(20)));
 }
 
 TEST(TabPictureTest, TheFaceColourGoesIntoEntrySevenInBlueGreenRedOrder) {
