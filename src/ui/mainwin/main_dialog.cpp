@@ -3,8 +3,15 @@
 #include "ui/boundary/forwarders.h"
 #include "ui/boundary/module_state.h"
 #include "ui/boundary/scan_ui.h"
+#include "ui/mainwin/about_box.h"
 
 namespace korva {
+namespace {
+
+// The About item of the system menu, and the command that opens the larger About box.
+constexpr WPARAM kAboutCommand = 10;
+
+}  // namespace
 
 bool ScanUI::CreateMainDialog(HWND parent) {
     useAltProc_ = 0;
@@ -36,12 +43,25 @@ bool ScanUI::Activate(HWND parent) {
     return true;
 }
 
-INT_PTR ScanUI::MainDialogProc(HWND window, UINT message, WPARAM first, LPARAM) {
+INT_PTR ScanUI::MainDialogProc(HWND window, UINT message, WPARAM first, LPARAM second) {
     switch (message) {
         case WM_INITDIALOG:
             return FALSE;
         case WM_COMMAND:
+            if (LOWORD(first) == kAboutCommand) {
+                OpenAboutBox(window, "About");
+                return TRUE;
+            }
             return LOWORD(first) == IDCANCEL ? TRUE : FALSE;
+        case WM_SYSCOMMAND:
+            if (first == kAboutCommand) {
+                OpenAboutBox(window, "Splash");
+                return TRUE;
+            }
+            return FALSE;
+        case WM_DRAWITEM:
+            DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(second));
+            return TRUE;
         case WM_CLOSE:
             ::DestroyWindow(window);
             return TRUE;
