@@ -38,7 +38,6 @@ GREEN = (40, 150, 60)
 BEAM = (60, 230, 170)
 ORANGE = (236, 128, 16)
 YELLOW = (250, 210, 40)
-RED = (200, 40, 40)
 BROWN = (150, 92, 44)
 PAPER = (255, 255, 255)
 RULE = (150, 156, 170)  # text lines on paper
@@ -161,13 +160,6 @@ class Canvas:
             for x in range(max(0, x0), min(self.width, x1)):
                 self.pixels[row + x] = colour
 
-    def frame(self, x0, y0, x1, y1, colour):
-        """The outline of x0 <= x < x1, y0 <= y < y1."""
-        self.fill(x0, y0, x1, y0 + 1, colour)
-        self.fill(x0, y1 - 1, x1, y1, colour)
-        self.fill(x0, y0, x0 + 1, y1, colour)
-        self.fill(x1 - 1, y0, x1, y1, colour)
-
     def line(self, x0, y0, x1, y1, colour):
         dx, dy = abs(x1 - x0), -abs(y1 - y0)
         sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
@@ -257,10 +249,6 @@ def polygon(points):
             j = i
         return result
     return inside
-
-
-def union(*shapes):
-    return lambda x, y: any(s(x, y) for s in shapes)
 
 
 # ---------------------------------------------------------------------------------------------------

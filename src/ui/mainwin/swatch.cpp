@@ -1,4 +1,6 @@
 // Colour swatches of the adjustment windows.
+#include <initializer_list>
+
 #include "core/imaging/swatch.h"
 #include "ui/boundary/scan_ui.h"
 
