@@ -13,6 +13,7 @@
 #include "core/settings/scan_settings.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
+#include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
 #include "ui/preview/global_dib.h"
 
@@ -41,6 +42,12 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     LRESULT PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
+
+    // Owner-drawn pictures: every dialog procedure of the module passes its WM_DRAWITEM here.
+    void DrawItem(HWND dialog, const DRAWITEMSTRUCT* item);
+    // Draws a colour swatch with a bevel into the rectangle (0, 0, width + 3, height + 3) of `dc`; with no
+    // device context, into control `controlId` of the Tools window (232, 233) or the Color window (433).
+    void DrawSwatch(HDC dc, int controlId, COLORREF colour, int width, int height);
 
   private:
     SourceContext Context() const;
@@ -150,6 +157,10 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void SelectMarquee(const Rect& rect);
     SettingsBlock CaptureSettings() override;
 
+    // The tab captions drawn over the tab pictures (owner_draw.cpp).
+    void DrawTabCaptions(HWND dialog);
+    HFONT CaptionFontHandle();
+
     HINSTANCE instance_;
     Win32Services services_;
 
@@ -159,6 +170,10 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     HWND altWindow_ = nullptr;
     DLGPROC altProc_ = nullptr;
     HWND lastToolWindow_ = nullptr;  // the tool window that IsDialogMsg serves
+    HWND toolsWindow_ = nullptr;     // the "Tools" adjustment window while it is open
+    HWND colorWindow_ = nullptr;     // the "Color" adjustment window while it is open
+
+    OwnedFont captionFont_;  // the tab captions' font, made on first use
 
     int32_t useAltProc_ = 0;
     int32_t busy_ = 0;

@@ -14,10 +14,12 @@
 #include "ui/boundary/module_state.h"
 #include "ui/boundary/scan_ui.h"
 #include "ui/common/dialog_items.h"
+#include "ui/mainwin/about_box.h"
 
 namespace korva {
 namespace {
 
+constexpr int kAboutCommand = 10;
 constexpr int kSizeFieldCharacters = 12;
 constexpr int kThresholdField = 251;
 constexpr int kResolutionField = 372;
@@ -59,6 +61,9 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
             return;
         case 213:
             NextMarquee();
+            return;
+        case kAboutCommand:
+            OpenAboutBox(mainWindow_, "About");
             return;
         case 729:
             ScanAllMarquees();

@@ -10,6 +10,7 @@
 #include "ui/boundary/module_state.h"
 #include "ui/boundary/scan_ui.h"
 #include "ui/common/dialog_items.h"
+#include "ui/mainwin/about_box.h"
 
 namespace korva {
 namespace {
@@ -17,6 +18,7 @@ namespace {
 constexpr UINT kMsgSettingsChanged = WM_USER + 100;  // 1124
 constexpr UINT kMsgBusy = WM_USER + 101;             // 1125
 constexpr UINT kMsgSizeEditDone = WM_USER + 102;     // 1126
+// The About item of the system menu, and the command that opens the larger About box.
 constexpr UINT kAboutItem = 10;
 constexpr int kAboutString = 10;
 constexpr int kCommandToggleAlternative = 787;
@@ -198,6 +200,9 @@ INT_PTR ScanUI::MainDialogProc(HWND window, UINT message, WPARAM first, LPARAM s
             OnParameterScroll(window, LOWORD(first), static_cast<int16_t>(HIWORD(first)),
                               reinterpret_cast<HWND>(second));
             return TRUE;
+        case WM_DRAWITEM:
+            DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(second));
+            return TRUE;
         case WM_CLOSE:
             RememberWindowPosition();
             ::DestroyWindow(window);
@@ -235,6 +240,10 @@ void ScanUI::OnMainCommand(HWND window, int id, int code, HWND control) {
 }
 
 void ScanUI::OnMainSysCommand(HWND window, WPARAM command) {
+    if (command == kAboutItem) {
+        OpenAboutBox(window, "Splash");
+        return;
+    }
     HMENU menu = ::GetSystemMenu(window, FALSE);
     switch (command & 0xFFF0) {
         case SC_MINIMIZE:
@@ -248,6 +257,7 @@ void ScanUI::OnMainSysCommand(HWND window, WPARAM command) {
         case SC_CLOSE:
             CloseFromSystemMenu();  // the default handling then closes the dialog
             return;
+
         default:
             return;
     }

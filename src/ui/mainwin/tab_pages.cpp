@@ -54,6 +54,9 @@ INT_PTR ScanUI::PageProc(HWND window, UINT message, WPARAM first, LPARAM second,
             OnParameterScroll(window, LOWORD(first), static_cast<int16_t>(HIWORD(first)),
                               reinterpret_cast<HWND>(second));
             return TRUE;
+        case WM_DRAWITEM:
+            DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(second));
+            return TRUE;
         case WM_CREATE:
         case WM_DESTROY:
             return TRUE;

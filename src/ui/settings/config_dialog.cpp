@@ -22,7 +22,7 @@ constexpr int32_t kPreviewSizeButtonBase = 738;
 
 }  // namespace
 
-INT_PTR ScanUI::ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM) {
+INT_PTR ScanUI::ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM second) {
     switch (message) {
         case WM_INITDIALOG:
             OnConfigInit(window);
@@ -70,6 +70,9 @@ INT_PTR ScanUI::ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM
             }
         case WM_LBUTTONDOWN:
             ::SendDlgItemMessageA(window, kPreviewSizeList, CB_SHOWDROPDOWN, FALSE, 0);
+            return TRUE;
+        case WM_DRAWITEM:
+            DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(second));
             return TRUE;
         case WM_CLOSE:
             OnConfigOk(window);  // the close box keeps what the user chose

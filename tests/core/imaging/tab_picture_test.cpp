@@ -1,0 +1,78 @@
+#include "core/imaging/tab_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/preview/packed_dib.h"
+
+namespace korva {
+namespace {
+
+// A packed bitmap of `width` x `height` pixels at `bitCount` bits with `colours` table entries.
+std::vector<uint8_t> MakeBitmap(int32_t width, int32_t height, uint16_t bitCount, uint32_t colours) {
+    const size_t stride = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
+    std::vector<uint8_t> bytes(40 + colours * 4 + stride * static_cast<size_t>(height));
+    WriteU32(bytes, dib::kSize, 40);
+    WriteU32(bytes, dib::kWidth, static_cast<uint32_t>(width));
+    WriteU32(bytes, dib::kHeight, static_cast<uint32_t>(height));
+    WriteU16(bytes, dib::kPlanes, 1);
+    WriteU16(bytes, dib::kBitCount, bitCount);
+    WriteU32(bytes, dib::kClrUsed, colours == 16 ? 0 : colours);
+    return bytes;
+}
+
+TEST(TabPictureTest, SixteenColourBitmapsAreCopiedWithHeaderTableAndRows) {
+    // 13 pixels of 4 bits are 7 bytes, padded to 8 per row.
+    const std::vector<uint8_t> bitmap = MakeBitmap(13, 5, 4, 16);
+    const std::optional<TabPictureLayout> layout = ParseTabPicture(bitmap);
+    ASSERT_TRUE(layout);
+    EXPECT_EQ(layout->pixelOffset, 40u + 64u);
+    EXPECT_EQ(layout->totalBytes, 40u + 64u + 8u * 5u);
+
+    std::vector<uint8_t> withTrailer = bitmap;
+    withTrailer.resize(withTrailer.size() + 12);
+    ASSERT_TRUE(ParseTabPicture(withTrailer));
+    EXPECT_EQ(ParseTabPicture(withTrailer)->totalBytes, 40u + 64u + 8u * 5u);
+}
+
+TEST(TabPictureTest, OtherBitmapsAreRefused) {
+    EXPECT_FALSE(ParseTabPicture(MakeBitmap(13, 5, 8, 256)));
+    EXPECT_FALSE(ParseTabPicture(MakeBitmap(13, 5, 4, 8)));  // a short colour table
+
+    std::vector<uint8_t> truncated = MakeBitmap(13, 5, 4, 16);
+    truncated.pop_back();
+    EXPECT_FALSE(ParseTabPicture(truncated));
+
+    std::vector<uint8_t> compressed = MakeBitmap(13, 5, 4, 16);
+    WriteU32(compressed, dib::kCompression, 2);
+    EXPECT_FALSE(ParseTabPicture(compressed));
+    EXPECT_FALSE(ParseTabPicture(std::vector<uint8_t>(20)));
+}
+
+TEST(TabPictureTest, TheFaceColourGoesIntoEntrySevenInBlueGreenRedOrder) {
+    std::vector<uint8_t> bitmap = MakeBitmap(4, 4, 4, 16);
+    const std::vector<uint8_t> before = bitmap;
+    PutFaceColour(bitmap, 0xD4, 0xD0, 0xC8);
+    EXPECT_EQ(bitmap[40 + 28], 0xC8);
+    EXPECT_EQ(bitmap[40 + 29], 0xD0);
+    EXPECT_EQ(bitmap[40 + 30], 0xD4);
+    bitmap[40 + 28] = bitmap[40 + 29] = bitmap[40 + 30] = 0;
+    EXPECT_EQ(bitmap, before);  // nothing else changed
+}
+
+TEST(TabPictureTest, CaptionFontFollowsTheLanguageLetter) {
+    const CaptionFont english = TabCaptionFont('E');
+    EXPECT_EQ(english.height, 14);
+    EXPECT_EQ(english.face, u"Helv");
+    EXPECT_EQ(TabCaptionFont('A').face, u"Helv");
+
+    const CaptionFont japanese = TabCaptionFont('J');
+    EXPECT_EQ(japanese.height, 12);
+    EXPECT_EQ(japanese.charSet, 128);
+    EXPECT_EQ(japanese.face, u"\uFF2D\uFF33 \u30B4\u30B7\u30C3\u30AF");
+    EXPECT_NE(english.charSet, japanese.charSet);
+}
+
+}  // namespace
+}  // namespace korva

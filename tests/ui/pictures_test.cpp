@@ -1,0 +1,215 @@
+// The module's pictures: what its resources carry, and the owner-drawn items of the main dialog drawn
+// through the real DLL into a memory device context.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/ui/support/module_harness.h"
+#include "tests/ui/support/pixel_canvas.h"
+
+namespace korva::test {
+namespace {
+
+constexpr COLORREF kUntouched = RGB(1, 2, 3);
+constexpr COLORREF kBackground = RGB(10, 200, 30);
+
+SIZE BitmapSize(HMODULE module, const char* name) {
+    SIZE size{};
+    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageA(module, name, IMAGE_BITMAP, 0, 0, 0));
+    BITMAP info{};
+    if (bitmap && ::GetObjectA(bitmap, sizeof info, &info)) {
+        size = {info.bmWidth, info.bmHeight};
+    }
+    if (bitmap) {
+        ::DeleteObject(bitmap);
+    }
+    return size;
+}
+
+int BitsPerPixel(HMODULE module, const char* name) {
+    HRSRC found = ::FindResourceA(module, name, RT_BITMAP);
+    const auto* header =
+        found ? static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(module, found))) : nullptr;
+    return header ? header->biBitCount : 0;
+}
+
+INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+TEST(PictureResourcesTest, EveryPictureCursorAndTheIconIsCarried) {
+    ModuleHarness harness;
+    HMODULE module = ::GetModuleHandleA("KVSCANUI.DLL");
+    ASSERT_NE(module, nullptr);
+    const char* bitmaps[] = {"ARROW",   "ATSCAN",   "ATSCAND", "ATSCANS",     "CLOSE",   "CONFIGURATION",
+                             "EXPOSE",  "EXPOSED",  "EXPOSES", "FINALWIN",    "HELP",    "LOCATE",
+                             "LOCATED", "LOCATES",  "LOGO",    "MAINPREVIEW", "MARQUEE", "OCR",
+                             "OCROFF",  "OCRON",    "PHOTO",   "PHOTOOFF",    "PHOTOON", "SCAN",
+                             "TABMAIN", "TABMAINA", "TITLE",   "TITLEBM",     "TRIANGLE"};
+    for (const char* name : bitmaps) {
+        EXPECT_GT(BitmapSize(module, name).cx, 0) << name;
+    }
+    for (const char* name : {"OCRON", "OCROFF", "PHOTOON", "PHOTOOFF", "TABMAIN", "TABMAINA"}) {
+        EXPECT_EQ(BitsPerPixel(module, name), 4) << name;
+    }
+    for (const char* name : {"HAND", "WCROSS", "PICKER"}) {
+        EXPECT_NE(::LoadCursorA(module, name), nullptr) << name;
+    }
+    EXPECT_NE(::LoadIconA(module, "KVSCAN"), nullptr);
+    // Names are found whatever their case.
+    EXPECT_EQ(BitmapSize(module, "Expose").cx, BitmapSize(module, "EXPOSE").cx);
+    const SIZE about = BitmapSize(module, "FINALWIN");
+    EXPECT_EQ(about.cx, 486);
+    EXPECT_EQ(about.cy, 206);
+}
+
+TEST(PictureResourcesTest, PicturesFitTheirControlsInTheSmallestMainDialog) {
+    ModuleHarness harness;
+    HMODULE module = ::GetModuleHandleA("KVSCANUI.DLL");
+    ASSERT_NE(module, nullptr);
+    HWND dialog = ::CreateDialogParamA(module, "SCANQUILLA3", nullptr, QuietDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    const struct {
+        int id;
+        const char* name;
+    } pictures[] = {{159, "TITLEBM"}, {199, "LOGO"},          {170, "MAINPREVIEW"}, {171, "SCAN"},
+                    {173, "HELP"},    {175, "CONFIGURATION"}, {1020, "CLOSE"}};
+    for (const auto& p : pictures) {
+        RECT client{};
+        ASSERT_TRUE(::GetClientRect(::GetDlgItem(dialog, p.id), &client)) << p.id;
+        const SIZE size = BitmapSize(module, p.name);
+        EXPECT_LE(size.cx, client.right) << p.name;
+        EXPECT_LE(size.cy, client.bottom) << p.name;
+        EXPECT_GE(size.cx, client.right * 3 / 4) << p.name << " should fill most of its control";
+    }
+    ::DestroyWindow(dialog);
+}
+
+class OwnerDrawTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(harness.Loaded());
+        main = harness.activate(harness.Parent(), harness.Context());
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(canvas.Valid());
+        module = ::GetModuleHandleA("KVSCANUI.DLL");
+    }
+
+    // Sends the main dialog a drawing request for `id` over `rect` of the canvas.
+    void Draw(int id, RECT rect, UINT state = 0) {
+        canvas.Fill(kUntouched);
+        ::SetBkColor(canvas.Dc(), kBackground);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = static_cast<UINT>(id);
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = state;
+        item.hwndItem = ::GetDlgItem(main, id);
+        item.hDC = canvas.Dc();
+        item.rcItem = rect;
+        ::SendMessageA(main, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
+    }
+
+    // Pixels outside `rect` that the drawing changed.
+    int ChangedOutside(const RECT& rect) const {
+        int changed = 0;
+        for (int y = 0; y < canvas.Height(); ++y) {
+            for (int x = 0; x < canvas.Width(); ++x) {
+                const bool inside = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+                changed += !inside && canvas.At(x, y) != kUntouched;
+            }
+        }
+        return changed;
+    }
+
+    ModuleHarness harness;
+    HWND main = nullptr;
+    HMODULE module = nullptr;
+    PixelCanvas canvas{140, 60};
+};
+
+TEST_F(OwnerDrawTest, APictureIsCopiedAtItsOwnSizeToTheItemsCornerOverTheBackground) {
+    const RECT item{10, 5, 70, 45};
+    Draw(170, item);
+    EXPECT_EQ(ChangedOutside(item), 0);
+
+    // The same bitmap loaded with the standard greys mapped to the 3-D colours, for comparison.
+    PixelCanvas expected(24, 24);
+    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageA(module, "MAINPREVIEW", IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    ASSERT_NE(bitmap, nullptr);
+    HDC source = ::CreateCompatibleDC(canvas.Dc());
+    HGDIOBJ previous = ::SelectObject(source, bitmap);
+    ::BitBlt(expected.Dc(), 0, 0, 24, 24, source, 0, 0, SRCCOPY);
+    ::SelectObject(source, previous);
+    ::DeleteDC(source);
+    ::DeleteObject(bitmap);
+
+    int different = 0;
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 24; ++x) {
+            different += canvas.At(10 + x, 5 + y) != expected.At(x, y);
+        }
+    }
+    EXPECT_EQ(different, 0);
+    // The picture's face-grey corner shows in the current face colour.
+    EXPECT_EQ(canvas.At(10, 5), ::GetSysColor(COLOR_3DFACE));
+    // Right of and below the picture the item keeps the background.
+    EXPECT_EQ(canvas.At(34, 5), kBackground);
+    EXPECT_EQ(canvas.At(69, 44), kBackground);
+    EXPECT_EQ(canvas.At(10, 29), kBackground);
+}
+
+TEST_F(OwnerDrawTest, AMissingPictureLeavesOnlyTheBackground) {
+    const RECT item{4, 4, 60, 50};
+    Draw(941, item, ODS_FOCUS);  // the Tools button's picture is not among the resources
+    EXPECT_EQ(ChangedOutside(item), 0);
+    int background = 0;
+    for (int y = item.top; y < item.bottom; ++y) {
+        for (int x = item.left; x < item.right; ++x) {
+            background += canvas.At(x, y) == kBackground;
+        }
+    }
+    EXPECT_EQ(background, 56 * 46);
+}
+
+TEST_F(OwnerDrawTest, AFocusedPictureGetsAFocusRectangleFourPixelsInside) {
+    const RECT item{0, 0, 48, 40};
+    Draw(170, item);
+    PixelCanvas plain(canvas.Width(), canvas.Height());
+    ::BitBlt(plain.Dc(), 0, 0, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+
+    Draw(170, item, ODS_FOCUS);
+    int onOutline = 0;
+    int elsewhere = 0;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            if (canvas.At(x, y) == plain.At(x, y)) {
+                continue;
+            }
+            // The picture is 24 x 24, so the rectangle runs from (4, 4) to (19, 19).
+            const bool outline = (x == 4 || x == 19 || y == 4 || y == 19) && x >= 4 && x <= 19 && y >= 4 && y <= 19;
+            (outline ? onOutline : elsewhere)++;
+        }
+    }
+    EXPECT_GT(onOutline, 10);
+    EXPECT_EQ(elsewhere, 0);
+}
+
+TEST_F(OwnerDrawTest, TabLabelsAreStretchedToTheItemInTheFaceColourAndShowTheActivePage) {
+    const RECT item{0, 0, 126, 28};
+    const COLORREF face = ::GetSysColor(COLOR_3DFACE);
+
+    Draw(155, item);  // a new user interface opens on the Photo page: its label is the raised one
+    EXPECT_EQ(ChangedOutside(item), 0);
+    EXPECT_EQ(canvas.At(0, 20), RGB(255, 255, 255));  // the left edge, stretched to the full height
+    EXPECT_EQ(canvas.At(125, 20), RGB(0, 0, 0));      // the right edge at the item's right
+    EXPECT_EQ(canvas.At(60, 16), face);
+    EXPECT_EQ(canvas.At(60, 0), RGB(255, 255, 255));  // the raised label's top edge
+
+    Draw(154, item);  // the OCR label stands lower, its top row is face
+    EXPECT_EQ(canvas.At(60, 0), face);
+    EXPECT_EQ(canvas.At(60, 16), face);
+}
+
+}  // namespace
+}  // namespace korva::test
