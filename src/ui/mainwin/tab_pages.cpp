@@ -93,6 +93,7 @@ void ScanUI::UpdateColourMatching() {
 }
 
 void ScanUI::InitPage(HWND page, bool ocr) {
+    (ocr ? main_.ocrPage : main_.photoPage) = page;  // the creation has not returned the window yet
     main_.pendingSize = main_.pendingOutSize = main_.pendingScale = 0;
     FillSourceList(page);
     TabPageSettings& tab = ocr ? settings_.ocr : settings_.photo;
@@ -152,9 +153,8 @@ void ScanUI::InitPage(HWND page, bool ocr) {
             settings_.blackWhiteOption = kOptionThreshold;
         }
         ApplyOcrOption(page, settings_.blackWhiteOption);
-        const ParameterRange threshold = ImageProcessingParameter(
-            iproc::kThreshold, Context().IsAttached() ? static_cast<int32_t>(Context().Get(ctx::level)) : 0,
-            settings_.focusPosition);
+        const ParameterRange threshold =
+            ImageProcessingParameter(iproc::kThreshold, DeviceLevel(), settings_.focusPosition);
         ::SetScrollRange(::GetDlgItem(page, kThresholdBar), SB_CTL, threshold.minimum, threshold.maximum, FALSE);
         ::SetScrollPos(::GetDlgItem(page, kThresholdBar), SB_CTL, settings_.iproc[iproc::kThreshold], TRUE);
         SetItemText(page, kThresholdField, std::to_string(settings_.iproc[iproc::kThreshold]));
@@ -164,7 +164,6 @@ void ScanUI::InitPage(HWND page, bool ocr) {
         }
     } else {
         CheckItem(page, kUnsharpBox, settings_.unsharpMask == 1);
-        main_.photoPage = page;
         EnablePhotoPictureButtons();
         ::CheckRadioButton(page, kColourPhoto, kBlackWhitePhoto, settings_.colorSelection);
         settings_.imageTypes.current = settings_.colorSelection == kBlackWhitePhoto ? 4 : 1;
