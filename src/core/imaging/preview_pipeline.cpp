@@ -137,6 +137,8 @@ std::optional<PreviewRendering> RenderPreview(const PreviewAdjustments& in, Tone
     if (!working) {
         return std::nullopt;
     }
+    // Set again only when this run rebuilds the tone curves.
+    tables.toneCurvesInForce = false;
     PreviewRendering rendering;
     rendering.image = std::move(*working);
     RenderedImage& image = rendering.image;

@@ -76,8 +76,9 @@ struct PreviewRendering {
 // (document source above 0 with option unit 1); the calibration check only for a halftone; invert
 // whatever the source; then the halftone with the threshold.
 //
-// `tables` holds the tone curves and display tables the run leaves behind; a calibration check that asks
-// for it rebuilds the tone curves from the linear tone map after the display tables were made from them.
+// `tables` holds the tone curves and display tables the run leaves behind, with toneCurvesInForce set when
+// the run built the tone curves; a calibration check that asks for it rebuilds the tone curves from the
+// linear tone map after the display tables were made from them.
 std::optional<PreviewRendering> RenderPreview(const PreviewAdjustments& adjustments, ToneTables& tables);
 
 }  // namespace korva

@@ -114,6 +114,15 @@ TEST(PreviewPipelineTest, LineArtUsesTheToneSettingsOnlyForHalftonesAndTheFilmUn
     PreviewAdjustments film = plain;
     film.optionUnit = 1;
     EXPECT_NE(withDarkerHighlight(film), Pixels(film));
+
+    // Only a run that builds the tone curves leaves them marked in force.
+    ToneTables tables;
+    tables.toneCurvesInForce = true;
+    RenderPreview(plain, tables);
+    EXPECT_FALSE(tables.toneCurvesInForce);
+    RenderPreview(film, tables);
+    EXPECT_TRUE(tables.toneCurvesInForce);
+
     film.docSource = 0;
     EXPECT_EQ(withDarkerHighlight(film), Pixels(film));
 
