@@ -1,8 +1,8 @@
 #include "core/imaging/preview_pipeline.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <new>
+#include <utility>
 
 #include "core/filter/colour_matrix.h"
 #include "core/filter/filter_engine.h"
