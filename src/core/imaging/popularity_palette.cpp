@@ -1,0 +1,116 @@
+#include "core/imaging/popularity_palette.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace korva {
+namespace {
+
+constexpr int kLandscapeRows = 50;
+constexpr int kLandscapeColumns = 100;
+constexpr int kPortraitRows = 100;
+constexpr int kPortraitColumns = 50;
+constexpr uint8_t kFirstPixelFallback = 215;
+
+// The bin's channel levels 0..15: blue is the low nibble, red the high one.
+constexpr int kBlueStep = 1;
+constexpr int kGreenStep = 16;
+constexpr int kRedStep = 256;
+
+int Channel(int bin, int step) {
+    return (bin / step) & 15;
+}
+
+// The first indexed bin from `bin` moving `direction` (+1 or -1) along the axis of `step`.
+int16_t SearchAxis(const BinIndices& binIndex, int bin, int step, int direction) {
+    for (int level = Channel(bin, step) + direction; level >= 0 && level <= 15; level += direction) {
+        bin += direction * step;
+        if (binIndex[static_cast<size_t>(bin)] != kNoPaletteIndex) {
+            return binIndex[static_cast<size_t>(bin)];
+        }
+    }
+    return kNoPaletteIndex;
+}
+
+}  // namespace
+
+ColourHistogram SampleColourHistogram(const RenderedImage& image) {
+    const bool landscape = image.height <= image.width;
+    const int32_t rowStep = std::max(1, image.height / (landscape ? kLandscapeRows : kPortraitRows));
+    const int32_t columnStep = std::max(1, image.width / (landscape ? kLandscapeColumns : kPortraitColumns));
+    ColourHistogram histogram{};
+    for (int32_t y = 0; y < image.height; y += rowStep) {
+        const uint8_t* row = image.pixels.data() + static_cast<size_t>(y) * image.rowBytes;
+        for (int32_t x = 0; x < image.width; x += columnStep) {
+            ++histogram[static_cast<size_t>(ColourBin(row + 3 * static_cast<size_t>(x)))];
+        }
+    }
+    return histogram;
+}
+
+PopularColours PickPopularColours(ColourHistogram histogram) {
+    PopularColours result;
+    result.binIndex.fill(kNoPaletteIndex);
+    for (int i = 0; i < kPopularColourCount; ++i) {
+        size_t best = 0;
+        for (size_t bin = 1; bin < histogram.size(); ++bin) {
+            if (static_cast<uint16_t>(histogram[bin]) > static_cast<uint16_t>(histogram[best])) {
+                best = bin;
+            }
+        }
+        const int b = static_cast<int>(best);
+        result.colours[static_cast<size_t>(i)] = DibColour{static_cast<uint8_t>(Channel(b, kBlueStep) * 16),
+                                                           static_cast<uint8_t>(Channel(b, kGreenStep) * 16),
+                                                           static_cast<uint8_t>(Channel(b, kRedStep) * 16), 1};
+        histogram[best] = 0;
+        result.binIndex[best] = static_cast<int16_t>(i);
+    }
+    return result;
+}
+
+BinIndices NearestIndexedBins(const BinIndices& binIndex) {
+    BinIndices nearest{};
+    for (int bin = 0; bin < kColourBins; ++bin) {
+        int16_t index = binIndex[static_cast<size_t>(bin)];
+        for (const int step : {kBlueStep, kGreenStep, kRedStep}) {
+            for (const int direction : {1, -1}) {
+                if (index == kNoPaletteIndex) {
+                    index = SearchAxis(binIndex, bin, step, direction);
+                }
+            }
+        }
+        nearest[static_cast<size_t>(bin)] = index;
+    }
+    return nearest;
+}
+
+void QuantiseByPopularity(RenderedImage& image, uint32_t paletteSize) {
+    const PopularColours popular = PickPopularColours(SampleColourHistogram(image));
+    const BinIndices nearest = NearestIndexedBins(popular.binIndex);
+    const auto width = static_cast<uint32_t>(image.width);
+    const auto height = static_cast<uint32_t>(image.height);
+    const size_t sourceRowBytes = image.rowBytes;
+    const size_t rowBytes = PaddedRowBytes(image.width, 8);
+    uint8_t* base = image.pixels.data();
+    // Indices are written over the pixels: an 8-bit row never reaches past the 24-bit bytes not yet read.
+    for (uint32_t y = 0; y < height; ++y) {
+        const uint8_t* source = base + y * sourceRowBytes;
+        uint8_t* out = base + y * rowBytes;
+        for (uint32_t x = 0; x < width; ++x, source += 3) {
+            const int16_t index = nearest[static_cast<size_t>(ColourBin(source))];
+            if (index != kNoPaletteIndex) {
+                out[x] = static_cast<uint8_t>(index);
+            } else if (x > 0) {
+                out[x] = out[x - 1];
+            } else {
+                out[x] = y > 0 ? out[-static_cast<ptrdiff_t>(rowBytes)] : kFirstPixelFallback;
+            }
+        }
+        std::fill(out + width, out + rowBytes, uint8_t{0});
+    }
+    NarrowImage(image, 8);
+    image.colours.assign(paletteSize, DibColour{});
+    std::copy_n(popular.colours.begin(), std::min<size_t>(paletteSize, kPopularColourCount), image.colours.begin());
+}
+
+}  // namespace korva
