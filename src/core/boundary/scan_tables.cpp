@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/settings/image_processing.h"
+#include "core/settings/tone_settings.h"
 #include "core/tone/display_tables.h"
 #include "core/tone/tone_map.h"
 #include "core/tone/tone_state.h"
@@ -12,27 +12,6 @@ namespace korva {
 namespace {
 
 constexpr double kThresholdExponent = 0.5555555555555556;  // 1 / 1.8
-
-ToneMap ToneMapOfRow(const CatalogueRow& row) {
-    std::array<uint32_t, kToneMapValueCount> values{};
-    for (size_t i = 0; i < values.size(); ++i) {
-        values[i] = static_cast<uint32_t>(row.values[i]);
-    }
-    return ToneMap::FromValues(values);
-}
-
-ToneState ToneStateOf(const ScanSettings& s) {
-    ToneState state;
-    state.exposureTenths = s.iproc[iproc::kExposure];
-    state.gammaPercent = s.iproc[iproc::kGamma];
-    state.highlightLevel = s.iproc[iproc::kHighlight];
-    state.shadowLevel = s.iproc[iproc::kShadow];
-    state.grayBalancePercent = static_cast<int16_t>(s.iproc[iproc::kGrayBalance]);
-    state.channelGamma = s.channelGamma;
-    state.channelOffset = s.channelOffset;
-    state.channelBalance = s.channelBalance;
-    return state;
-}
 
 }  // namespace
 
@@ -48,7 +27,7 @@ DisplayTables IdentityTables() {
 
 DisplayTables BuildScanTables(const ScanSettings& settings) {
     ToneTables tables;
-    BuildToneMapCurves(ToneMapOfRow(settings.toneMapInForce), tables);
+    BuildToneMapCurves(ToneMapInForce(settings), tables);
     BuildDisplayTables(ExposureParamsFromState(ToneStateOf(settings)), tables);
     return tables.displayTables;
 }
