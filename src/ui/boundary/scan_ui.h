@@ -11,6 +11,7 @@
 #include "core/preview/preview_window_model.h"
 #include "core/settings/image_processing_reset.h"
 #include "core/settings/scan_settings.h"
+#include "core/tone/tone_curve.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
 #include "ui/mainwin/gdi_objects.h"
@@ -146,6 +147,9 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void PlacePreviewWindow(bool exact);
     void RepaintPreview();
     void PaintPreview(HWND window);
+    void DrawAdjustedPreview(HDC dc);
+    void ReleasePanePalette();
+    void UpdatePanePlacement(HWND window);
     void InvertOutline(HDC dc, const Rect& rect);
     void DrawSelectionOutlines();
     void RunPaneActions(const PaneActions& actions);
@@ -183,6 +187,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     MainWindowState main_;
     PreviewWindowModel pane_{*this};
     GlobalDib previewImage_;
+    ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
+    HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
 };
 
 }  // namespace korva

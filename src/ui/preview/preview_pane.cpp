@@ -1,7 +1,6 @@
-// The preview pane: its window class, its place in the main dialog, the picture painted 1:1 and the
-// inverted outlines of the selection.
+// The preview pane: its window class, its place in the main dialog, the mouse and keyboard handed to
+// the pane model, the picture and the inverted outlines of the selection.
 #include "core/preview/document_selection.h"
-#include "core/preview/packed_dib.h"
 #include "core/preview/pane_geometry.h"
 #include "core/preview/selection_size.h"
 #include "core/settings/settings_capture.h"
@@ -140,13 +139,59 @@ void ScanUI::RepaintPreview() {
     }
 }
 
+// Where the pane is on the screen, for the hit test's view containment.
+void ScanUI::UpdatePanePlacement(HWND window) {
+    RECT screen{};
+    ::GetWindowRect(window, &screen);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    pane_.SetPlacement(PaneWindowPlacement{ToRect(screen), Point{origin.x, origin.y}});
+}
+
 LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    // Client coordinates are signed: a captured drag reports points left of and above the pane as negative.
+    const Point point{static_cast<int16_t>(LOWORD(second)), static_cast<int16_t>(HIWORD(second))};
     switch (message) {
         case WM_CREATE:
             pane_.OnCreate();
             return 0;
         case WM_PAINT:
             PaintPreview(window);
+            return 0;
+        case WM_SETCURSOR: {
+            POINT cursor{};
+            ::GetCursorPos(&cursor);
+            ::ScreenToClient(window, &cursor);
+            UpdatePanePlacement(window);
+            SyncPaneSettings();
+            RunPaneActions(pane_.OnSetCursor(Point{cursor.x, cursor.y}, ::GetActiveWindow() == mainWindow_));
+            return TRUE;
+        }
+        case WM_LBUTTONDOWN:
+            UpdatePanePlacement(window);
+            SyncPaneSettings();
+            RunPaneActions(pane_.OnButtonDown(point, (first & MK_SHIFT) != 0));
+            return 0;
+        case WM_MOUSEMOVE:
+            if (pane_.Interaction().dragging) {
+                SyncPaneSettings();
+                RunPaneActions(pane_.OnMouseMove(point));
+            }
+            return 0;
+        case WM_LBUTTONUP: {
+            // The main dialog hands over a button-up of its own with wParam -1 and the point in lParam.
+            const bool synthetic = first == static_cast<WPARAM>(-1);
+            SyncPaneSettings();
+            RunPaneActions(pane_.OnButtonUp(synthetic ? Point{LOWORD(second), HIWORD(second)} : point, synthetic));
+            return 0;
+        }
+        case WM_LBUTTONDBLCLK:
+            SyncPaneSettings();
+            RunPaneActions(pane_.OnDoubleClick());
+            return 0;
+        case WM_KEYDOWN:
+            SyncPaneSettings();
+            RunPaneActions(pane_.OnKeyDown(static_cast<uint32_t>(first)));
             return 0;
         case WM_COMMAND:
             if (LOWORD(first) == kCommandApplySizeEdit) {
@@ -155,15 +200,10 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
                 return 0;
             }
             break;
-        case WM_LBUTTONUP:
-            if (first == static_cast<WPARAM>(-1)) {
-                SyncPaneSettings();
-                RunPaneActions(pane_.OnButtonUp(Point{LOWORD(second), HIWORD(second)}, true));
-                return 0;
-            }
-            break;
+        case WM_CLOSE:
         case WM_DESTROY:
-            if (window == main_.previewWindow) {
+            ReleasePanePalette();
+            if (message == WM_DESTROY && window == main_.previewWindow) {
                 main_.previewWindow = nullptr;
             }
             return 0;
@@ -181,13 +221,8 @@ void ScanUI::PaintPreview(HWND window) {
     RECT white{0, 0, view.paintWidth, view.paintHeight};
     ::FillRect(dc, &white, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     if (!main_.previewInProgress && previewImage_.Exists()) {
-        LockedDib image(previewImage_);
-        const std::optional<DibLayout> layout = ParsePackedDib(image.Bytes());
-        if (layout) {
-            ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(layout->width), static_cast<DWORD>(layout->height), 0, 0,
-                                0, static_cast<UINT>(layout->height), image.Bytes().data() + layout->pixelOffset,
-                                reinterpret_cast<const BITMAPINFO*>(image.Bytes().data()), DIB_RGB_COLORS);
-        }
+        DrawAdjustedPreview(dc);
+        pane_.Interaction().repaintPending = false;
     }
     for (const Rect& rect : pane_.OutlinesToPaint()) {
         InvertOutline(dc, rect);

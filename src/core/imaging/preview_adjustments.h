@@ -1,0 +1,20 @@
+// The adjustment inputs the preview pane renders with, gathered from the scan settings.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "core/imaging/preview_pipeline.h"
+#include "core/settings/scan_settings.h"
+
+namespace korva {
+
+// Every value the main window owns: the image-processing values, the tone map in force and the channel
+// lines, unsharp mask, colour matching, the image type and the document source. Invert and the screen
+// calibration stay off: the module carries no control that sets them.
+PreviewAdjustments AdjustmentsFor(const ScanSettings& settings,
+                                  std::span<const uint8_t> preview,
+                                  int32_t optionUnit,
+                                  DisplayKind display);
+
+}  // namespace korva
