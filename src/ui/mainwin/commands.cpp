@@ -7,6 +7,7 @@
 #include "core/mainwin/document_sizes.h"
 #include "core/mainwin/ocr_options.h"
 #include "core/preview/image_files.h"
+#include "core/preview/pane_ids.h"
 #include "core/settings/driver_settings.h"
 #include "core/settings/image_settings.h"
 #include "core/settings/locations.h"
@@ -67,6 +68,14 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
             return;
         case 729:
             ScanAllMarquees();
+            return;
+        case pane::kIdDeleteMarquee:  // the Delete key in the pane
+            SyncPaneSettings();
+            RunPaneActions(pane_.DeleteMarquee());
+            return;
+        case pane::kIdDuplicate:
+            SyncPaneSettings();
+            RunPaneActions(pane_.DuplicateMarquee(::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_MENU) < 0));
             return;
         case kResolutionField:
             OnResolutionField(window, code);
