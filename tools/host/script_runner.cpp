@@ -54,6 +54,10 @@ HWND ScriptRunner::FindTarget(const std::string& name) const {
     if (name == "main") {
         return FindByCaption("KORVA Quorra Scan SF");
     }
+    if (name == "pane") {
+        HWND main = FindByCaption("KORVA Quorra Scan SF");
+        return main ? ::FindWindowExA(main, nullptr, "PREVIEW", nullptr) : nullptr;
+    }
     if (name == "active") {
         return ::GetActiveWindow();
     }
@@ -117,6 +121,20 @@ bool ScriptRunner::Run(const std::string& line) {
         in >> x >> y;
         ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    } else if (verb == "drag") {
+        int x0 = 0;
+        int y0 = 0;
+        int x1 = 0;
+        int y1 = 0;
+        in >> x0 >> y0 >> x1 >> y1;
+        ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, y0));
+        constexpr int kSteps = 8;
+        for (int i = 1; i <= kSteps; ++i) {
+            const int x = x0 + (x1 - x0) * i / kSteps;
+            const int y = y0 + (y1 - y0) * i / kSteps;
+            ::PostMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+        }
+        ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x1, y1));
     } else if (verb == "clickitem") {
         int id = 0;
         in >> id;

@@ -7,12 +7,13 @@
 //   command <window> <id>             WM_COMMAND with that id, posted
 //   syscommand <window> <id>          WM_SYSCOMMAND with that id, posted
 //   click <window> <x> <y>            left button down and up at client coordinates
+//   drag <window> <x0> <y0> <x1> <y1> left button down, moves in eight steps, and up
 //   clickitem <window> <control-id>   left button down and up at the centre of a control of the window
 //   key <window> <virtual-key>        key down and up
 //   text <window> <control-id> <text> sets a control's text (the rest of the line)
 //   quit                              ends the host
-// <window> is "main" (the main dialog), "active" (the thread's active window, e.g. a modal dialog) or
-// a window caption in double quotes.
+// <window> is "main" (the main dialog), "pane" (its preview pane), "active" (the thread's active window, e.g. a modal
+// dialog) or a window caption in double quotes.
 #pragma once
 
 #include <windows.h>
