@@ -15,29 +15,11 @@ constexpr double kThresholdExponent = 0.5555555555555556;  // 1 / 1.8
 
 }  // namespace
 
-DisplayTables IdentityTables() {
-    DisplayTables tables;
-    for (ToneCurve& table : tables) {
-        for (size_t i = 0; i < table.size(); ++i) {
-            table[i] = static_cast<uint8_t>(i);
-        }
-    }
-    return tables;
-}
-
 DisplayTables BuildScanTables(const ScanSettings& settings) {
     ToneTables tables;
     BuildToneMapCurves(ToneMapInForce(settings), tables);
     BuildDisplayTables(ExposureParamsFromState(ToneStateOf(settings)), tables);
     return tables.displayTables;
-}
-
-void InvertTables(DisplayTables& tables) {
-    for (ToneCurve& table : tables) {
-        for (uint8_t& v : table) {
-            v = static_cast<uint8_t>(255 - v);
-        }
-    }
 }
 
 void WriteTables(SourceContext& context, const DisplayTables& tables) {

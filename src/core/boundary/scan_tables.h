@@ -7,18 +7,14 @@
 
 #include "core/boundary/source_context.h"
 #include "core/settings/scan_settings.h"
+#include "core/tone/display_tables.h"
 #include "core/tone/tone_curve.h"
 
 namespace korva {
 
-DisplayTables IdentityTables();
-
 // The tone map in force built into curves, then the channel tables from exposure (parameter 0, tenths),
 // gamma (parameter 1, hundredths), highlight, shadow, gray-balance strength and the per-channel values.
 DisplayTables BuildScanTables(const ScanSettings& settings);
-
-// Every entry v becomes 255 - v.
-void InvertTables(DisplayTables& tables);
 
 // Copies the red, green and blue tables into the block.
 void WriteTables(SourceContext& context, const DisplayTables& tables);

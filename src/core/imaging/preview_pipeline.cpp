@@ -10,6 +10,7 @@
 #include "core/imaging/line_art.h"
 #include "core/imaging/sixteen_colours.h"
 #include "core/preview/packed_dib.h"
+#include "core/settings/tone_settings.h"
 #include "core/tone/display_tables.h"
 #include "core/tone/tone_state.h"
 
@@ -39,29 +40,13 @@ std::optional<RenderedImage> WorkingCopy(std::span<const uint8_t> preview) {
 // The display tables from the tone map, the exposure values and the density lines.
 void BuildTables(const PreviewAdjustments& in, ToneTables& tables) {
     BuildToneMapCurves(in.toneMap, tables);
-    ToneState state;
-    state.exposureTenths = in.iproc[iproc::kExposure];
-    state.gammaPercent = in.iproc[iproc::kGamma];
-    state.highlightLevel = in.iproc[iproc::kHighlight];
-    state.shadowLevel = in.iproc[iproc::kShadow];
-    state.grayBalancePercent = static_cast<int16_t>(in.iproc[iproc::kGrayBalance]);
-    state.channelGamma = in.channelGamma;
-    state.channelOffset = in.channelOffset;
-    state.channelBalance = in.channelBalance;
-    BuildDisplayTables(ExposureParamsFromState(state), tables);
+    BuildDisplayTables(
+        ExposureParamsFromState(ToneStateFrom(in.iproc, in.channelGamma, in.channelOffset, in.channelBalance)), tables);
 }
 
 void CheckCalibration(const PreviewAdjustments& in, ToneTables& tables) {
     if (in.checkScreenCalibration && in.checkScreenCalibration()) {
         BuildToneMapCurves(BuiltInToneMaps()[0].toneMap, tables);
-    }
-}
-
-void InvertTables(DisplayTables& tables) {
-    for (ToneCurve& table : tables) {
-        for (uint8_t& entry : table) {
-            entry = static_cast<uint8_t>(255 - entry);
-        }
     }
 }
 
@@ -108,11 +93,7 @@ void AdjustColourOrGrey(const PreviewAdjustments& in, RenderedImage& image, Tone
 }
 
 void AdjustLineArt(const PreviewAdjustments& in, RenderedImage& image, ToneTables& tables) {
-    for (ToneCurve& table : tables.displayTables) {
-        for (int i = 0; i < 256; ++i) {
-            table[static_cast<size_t>(i)] = static_cast<uint8_t>(i);
-        }
-    }
+    tables.displayTables = IdentityTables();
     const bool halftone = in.type.halftoneMode != kHalftoneNone;
     const bool calibration = in.screenCalibration && halftone;
     const bool rebuilt = halftone || (in.docSource > 0 && in.optionUnit == 1);

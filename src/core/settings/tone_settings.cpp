@@ -1,9 +1,5 @@
 #include "core/settings/tone_settings.h"
 
-#include <array>
-
-#include "core/settings/image_processing.h"
-
 namespace korva {
 
 ToneMap ToneMapInForce(const ScanSettings& settings) {
@@ -14,17 +10,24 @@ ToneMap ToneMapInForce(const ScanSettings& settings) {
     return ToneMap::FromValues(values);
 }
 
-ToneState ToneStateOf(const ScanSettings& s) {
+ToneState ToneStateFrom(const std::array<int32_t, kImageProcessingParameters>& iproc,
+                        const std::array<float, 3>& channelGamma,
+                        const std::array<float, 3>& channelOffset,
+                        const std::array<float, 3>& channelBalance) {
     ToneState state;
-    state.exposureTenths = s.iproc[iproc::kExposure];
-    state.gammaPercent = s.iproc[iproc::kGamma];
-    state.highlightLevel = s.iproc[iproc::kHighlight];
-    state.shadowLevel = s.iproc[iproc::kShadow];
-    state.grayBalancePercent = static_cast<int16_t>(s.iproc[iproc::kGrayBalance]);
-    state.channelGamma = s.channelGamma;
-    state.channelOffset = s.channelOffset;
-    state.channelBalance = s.channelBalance;
+    state.exposureTenths = iproc[iproc::kExposure];
+    state.gammaPercent = iproc[iproc::kGamma];
+    state.highlightLevel = iproc[iproc::kHighlight];
+    state.shadowLevel = iproc[iproc::kShadow];
+    state.grayBalancePercent = static_cast<int16_t>(iproc[iproc::kGrayBalance]);
+    state.channelGamma = channelGamma;
+    state.channelOffset = channelOffset;
+    state.channelBalance = channelBalance;
     return state;
+}
+
+ToneState ToneStateOf(const ScanSettings& s) {
+    return ToneStateFrom(s.iproc, s.channelGamma, s.channelOffset, s.channelBalance);
 }
 
 }  // namespace korva

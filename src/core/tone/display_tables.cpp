@@ -49,4 +49,22 @@ void BuildDisplayTables(const ExposureParams& params, ToneTables& tables) {
     }
 }
 
+DisplayTables IdentityTables() {
+    DisplayTables tables;
+    for (ToneCurve& table : tables) {
+        for (size_t i = 0; i < table.size(); ++i) {
+            table[i] = static_cast<uint8_t>(i);
+        }
+    }
+    return tables;
+}
+
+void InvertTables(DisplayTables& tables) {
+    for (ToneCurve& table : tables) {
+        for (uint8_t& v : table) {
+            v = static_cast<uint8_t>(255 - v);
+        }
+    }
+}
+
 }  // namespace korva

@@ -12,4 +12,10 @@ namespace korva {
 // Input level 0 maps to 255 for a channel with negative gamma and to 0 otherwise, before the curves.
 void BuildDisplayTables(const ExposureParams& params, ToneTables& tables);
 
+// Tables that leave every level as it is.
+DisplayTables IdentityTables();
+
+// Every entry v becomes 255 - v.
+void InvertTables(DisplayTables& tables);
+
 }  // namespace korva
