@@ -16,20 +16,12 @@ void RenderGreyLevels(RenderedImage& image, DropoutColour dropout, uint32_t colo
     const PixelLevel level(0, dropout);
     const auto maxIndex = static_cast<int32_t>(colourCount - 1);
     const auto width = static_cast<uint32_t>(image.width);
-    const auto height = static_cast<uint32_t>(image.height);
-    const size_t sourceRowBytes = image.rowBytes;
-    const size_t rowBytes = PaddedRowBytes(image.width, 8);
-    uint8_t* base = image.pixels.data();
-    // An 8-bit row never reaches past the 24-bit bytes not yet read.
-    for (uint32_t y = 0; y < height; ++y) {
-        const uint8_t* source = base + y * sourceRowBytes;
-        uint8_t* out = base + y * rowBytes;
+    NarrowRowsInPlace(image, 8, 0, [&](const uint8_t* source, uint8_t* out, uint32_t) {
         for (uint32_t x = 0; x < width; ++x, source += 3) {
             out[x] = static_cast<uint8_t>(std::min(level(source), maxIndex));
         }
-        std::fill(out + width, out + rowBytes, uint8_t{0});
-    }
-    NarrowImage(image, 8);
+        return out + width;
+    });
     image.colours.resize(colourCount);
     for (uint32_t i = 0; i < colourCount; ++i) {
         const auto grey = static_cast<uint8_t>(i * 255 / (colourCount - 1));

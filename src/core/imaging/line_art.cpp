@@ -42,19 +42,11 @@ struct DiffusionWorker {
     bool White(const uint8_t* pixel, uint32_t x) { return errors.White(x, level(pixel), row[x % matrix.size]); }
 };
 
-// Packs the worker's decisions into bits over the 24-bit rows, in place: a row's bytes never reach past
-// the source bytes not yet read, since a 1-bit row is shorter than a 24-bit one.
+// Packs the worker's decisions into bits over the 24-bit rows, in place; spare bits are white.
 template <typename Worker>
 void PackBits(RenderedImage& image, Worker& worker) {
     const auto width = static_cast<uint32_t>(image.width);
-    const auto height = static_cast<uint32_t>(image.height);
-    const size_t sourceRowBytes = image.rowBytes;
-    const size_t rowBytes = PaddedRowBytes(image.width, 1);
-    uint8_t* base = image.pixels.data();
-    for (uint32_t y = 0; y < height; ++y) {
-        const uint8_t* source = base + y * sourceRowBytes;
-        uint8_t* out = base + y * rowBytes;
-        uint8_t* const rowEnd = out + rowBytes;
+    NarrowRowsInPlace(image, 1, 0xFF, [&](const uint8_t* source, uint8_t* out, uint32_t y) {
         worker.StartRow(y);
         uint32_t bits = 0;
         uint32_t count = 0;
@@ -69,9 +61,8 @@ void PackBits(RenderedImage& image, Worker& worker) {
         if (count > 0) {
             *out++ = static_cast<uint8_t>((bits << (8 - count)) | (0xFFu >> count));
         }
-        std::fill(out, rowEnd, uint8_t{0xFF});
-    }
-    NarrowImage(image, 1);
+        return out;
+    });
     image.colours = {DibColour{0, 0, 0, 0}, DibColour{255, 255, 255, 0}};
 }
 

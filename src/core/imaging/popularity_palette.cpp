@@ -88,14 +88,10 @@ void QuantiseByPopularity(RenderedImage& image, uint32_t paletteSize) {
     const PopularColours popular = PickPopularColours(SampleColourHistogram(image));
     const BinIndices nearest = NearestIndexedBins(popular.binIndex);
     const auto width = static_cast<uint32_t>(image.width);
-    const auto height = static_cast<uint32_t>(image.height);
-    const size_t sourceRowBytes = image.rowBytes;
     const size_t rowBytes = PaddedRowBytes(image.width, 8);
-    uint8_t* base = image.pixels.data();
-    // Indices are written over the pixels: an 8-bit row never reaches past the 24-bit bytes not yet read.
-    for (uint32_t y = 0; y < height; ++y) {
-        const uint8_t* source = base + y * sourceRowBytes;
-        uint8_t* out = base + y * rowBytes;
+    // Indices are written over the pixels; a pixel whose bin has no palette entry repeats its left
+    // neighbour, or at the start of a row the pixel above.
+    NarrowRowsInPlace(image, 8, 0, [&](const uint8_t* source, uint8_t* out, uint32_t y) {
         for (uint32_t x = 0; x < width; ++x, source += 3) {
             const int16_t index = nearest[static_cast<size_t>(ColourBin(source))];
             if (index != kNoPaletteIndex) {
@@ -106,9 +102,8 @@ void QuantiseByPopularity(RenderedImage& image, uint32_t paletteSize) {
                 out[x] = y > 0 ? out[-static_cast<ptrdiff_t>(rowBytes)] : kFirstPixelFallback;
             }
         }
-        std::fill(out + width, out + rowBytes, uint8_t{0});
-    }
-    NarrowImage(image, 8);
+        return out + width;
+    });
     image.colours.assign(paletteSize, DibColour{});
     std::copy_n(popular.colours.begin(), std::min<size_t>(paletteSize, kPopularColourCount), image.colours.begin());
 }

@@ -57,19 +57,11 @@ struct DiffusionWorker {
     }
 };
 
-// Packs the worker's nibbles over the 24-bit rows, in place: a 4-bit row never reaches past the source
-// bytes not yet read.
+// Packs the worker's nibbles over the 24-bit rows, in place.
 template <typename Worker>
 void PackNibbles(RenderedImage& image, Worker& worker) {
     const auto width = static_cast<uint32_t>(image.width);
-    const auto height = static_cast<uint32_t>(image.height);
-    const size_t sourceRowBytes = image.rowBytes;
-    const size_t rowBytes = PaddedRowBytes(image.width, 4);
-    uint8_t* base = image.pixels.data();
-    for (uint32_t y = 0; y < height; ++y) {
-        const uint8_t* source = base + y * sourceRowBytes;
-        uint8_t* out = base + y * rowBytes;
-        uint8_t* const rowEnd = out + rowBytes;
+    NarrowRowsInPlace(image, 4, 0, [&](const uint8_t* source, uint8_t* out, uint32_t y) {
         worker.StartRow(y);
         uint32_t x = 0;
         for (; x + 1 < width; x += 2, source += 6) {
@@ -79,9 +71,8 @@ void PackNibbles(RenderedImage& image, Worker& worker) {
         if (x < width) {
             *out++ = static_cast<uint8_t>(worker.Nibble(source, x) << 4);
         }
-        std::fill(out, rowEnd, uint8_t{0});
-    }
-    NarrowImage(image, 4);
+        return out;
+    });
 }
 
 ErrorRows RowsFor(const RenderedImage& image) {
