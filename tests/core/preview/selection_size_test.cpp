@@ -41,6 +41,7 @@ TEST(SelectionSizeTest, TheRectangleIsMeasuredInHundredthsAndTheWholeViewCountsA
         {{1, 1, 299, 387}, kNoMarquee, 1, 850, 1100, true},
         {{0, 0, 299, 386}, kNoMarquee, 1, 850, 1100, true},
         {{0, 0, 297, 385}, kNoMarquee, 1, 841, 1091, false},  // two pixels short
+        {{0, 0, 298, 385}, kNoMarquee, 1, 844, 1091, false},  // two pixels short in height only
         // A point is measured by the current marquee and kept, even within a pixel of the whole view.
         {{5, 5, 5, 5}, {0, 0, 1500, 1940}, 1, 425, 550, false},
         {{5, 5, 5, 5}, {0, 0, 2990, 3860}, 1, 847, 1094, false},
