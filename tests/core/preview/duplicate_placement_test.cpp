@@ -5,15 +5,11 @@
 namespace korva {
 namespace {
 
-TEST(DuplicatePlacementTest, TheCopyMovesByTheOffsetOrBesideOrBelowTheOriginal) {
+TEST(DuplicatePlacementTest, TheCopyMovesByTheOffsetOrBesideOrBelowAndReturnsToTheNearBorder) {
     const Point offset{5, 5};
     EXPECT_EQ(PlaceDuplicate({100, 10, 150, 50}, offset, false, false, 300, 388), (Rect{105, 15, 155, 55}));
     EXPECT_EQ(PlaceDuplicate({100, 10, 150, 50}, offset, true, false, 300, 388), (Rect{155, 10, 205, 50}));
     EXPECT_EQ(PlaceDuplicate({100, 10, 150, 50}, offset, false, true, 300, 388), (Rect{100, 55, 150, 95}));
-}
-
-TEST(DuplicatePlacementTest, ACopyLeavingTheWindowReturnsToTheNearBorder) {
-    const Point offset{5, 5};
     // At the right border: the copy lands 5 pixels in from the left (and from the top without keys).
     EXPECT_EQ(PlaceDuplicate({250, 10, 299, 50}, offset, false, false, 300, 388), (Rect{5, 5, 54, 45}));
     EXPECT_EQ(PlaceDuplicate({250, 10, 299, 50}, offset, true, false, 300, 388), (Rect{5, 10, 54, 50}));
@@ -28,9 +24,7 @@ TEST(DuplicatePlacementTest, TheOffsetIsFiveFullPreviewPixels) {
     view.bedHeight = 1100;
     view.fullWidth = 300;
     view.fullHeight = 388;
-    view.areaLeft = 200;
-    view.areaTop = 300;
-    view.areaWidth = 200;
+    view.areaWidth = 200;  // a zoom of 200 x 300 hundredths shown at 300 x 450
     view.areaHeight = 300;
     view.viewWidth = 300;
     view.viewHeight = 450;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace korva {
 namespace {
 
@@ -24,21 +26,16 @@ class FocusAreaTest : public ::testing::Test {
 TEST_F(FocusAreaTest, WithoutAPixelSizeTheSideIsAQuarterOfTheReference) {
     const auto area = ComputeFocusArea(view, nullptr, Point(50, 65), settings, true);
     ASSERT_TRUE(area);
-    EXPECT_EQ(area->side, 213);  // 85 full-preview pixels = 212.5 hundredths, rounded
-    EXPECT_EQ(area->pixelSize, 1704);
-    EXPECT_EQ(area->left, 319);                   // centre 425
-    EXPECT_EQ(area->top, 444);                    // centre 550
-    EXPECT_EQ(area->resolution.resolution, 600);  // 800 dpi wanted
-    EXPECT_EQ(area->resolution.scale, 133);
+    // 85 full-preview pixels = 212.5 hundredths, rounded, centred on 425, 550; 800 dpi wanted.
+    EXPECT_EQ(std::tuple(area->side, area->pixelSize, area->left, area->top), std::tuple(213, 1704, 319, 444));
+    EXPECT_EQ(std::tuple(area->resolution.resolution, area->resolution.scale), std::tuple(600, 133));
 }
 
 TEST_F(FocusAreaTest, APixelSizeAsksForSeventeenHundredths) {
     const auto area = ComputeFocusArea(view, nullptr, Point(50, 65, 100), settings, true);
-    EXPECT_EQ(area->side, 17);
-    EXPECT_EQ(area->pixelSize, 100);
-    EXPECT_EQ(area->left, 417);
-    EXPECT_EQ(area->resolution.resolution, 600);  // 588 dpi: 600 at 98 % beats 300 at 196 %
-    EXPECT_EQ(area->resolution.scale, 98);
+    EXPECT_EQ(std::tuple(area->side, area->pixelSize, area->left), std::tuple(17, 100, 417));
+    // 588 dpi: 600 at 98 % beats 300 at 196 %.
+    EXPECT_EQ(std::tuple(area->resolution.resolution, area->resolution.scale), std::tuple(600, 98));
 }
 
 TEST_F(FocusAreaTest, TheAreaStaysOnTheBedAndFollowsTheCurrentMarquee) {
@@ -48,25 +45,17 @@ TEST_F(FocusAreaTest, TheAreaStaysOnTheBedAndFollowsTheCurrentMarquee) {
     current.fullTenths = {400, 500, 1400, 2500};  // 40, 50, 140, 250 full-preview pixels
     view.currentRect = {40, 50, 140, 250};
     const auto area = ComputeFocusArea(view, &current, Point(50, 65), settings, true);
-    EXPECT_EQ(area->side, 63);   // a quarter of 101 pixels: 25 = 62.5 hundredths
-    EXPECT_EQ(area->left, 194);  // centre at pixel 90 = 225 hundredths
+    // A quarter of 101 pixels: 25 = 62.5 hundredths, centred at pixel 90 = 225 hundredths.
+    EXPECT_EQ(std::tuple(area->side, area->left), std::tuple(63, 194));
     view.fullWidth = 0;
     EXPECT_FALSE(ComputeFocusArea(view, nullptr, Point(50, 65), settings, true));
 }
 
 TEST_F(FocusAreaTest, TheWidthInPixelsIsAMultipleOfEight) {
-    FocusArea area;
-    area.left = 319;
-    area.top = 444;
-    area.side = 213;
-    area.resolution.resolution = 600;
-    area.resolution.scale = 133;  // 798 dpi: 1699 pixels
+    FocusArea area{319, 444, 213, 0, {600, 133}};  // 798 dpi: 1699 pixels
     const auto up = ComputeFocusPixels(area, 850, false);
     ASSERT_TRUE(up);
-    EXPECT_EQ(up->width, 1704);
-    EXPECT_EQ(up->height, 1699);
-    EXPECT_EQ(up->left, 2545);
-    EXPECT_EQ(up->top, 3543);
+    EXPECT_EQ(std::tuple(up->width, up->height, up->left, up->top), std::tuple(1704, 1699, 2545, 3543));
     EXPECT_EQ(ComputeFocusPixels(area, 850, true)->width, 1696);   // a full preview is requested
     EXPECT_EQ(ComputeFocusPixels(area, 213, false)->width, 1696);  // no wider than the device
     EXPECT_EQ(ComputeFocusPixels(area, 214, false)->width, 1704);  // 8 pixels to spare

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace korva {
 namespace {
 
@@ -34,25 +36,20 @@ TEST_F(HitTestTest, CornersHaveAOnePixelToleranceAndBeatEdgesWhichBeatTheInside)
     EXPECT_EQ(Zone(100, 101), HitZone::kBottom);
     EXPECT_EQ(Zone(52, 75), HitZone::kMove);
     EXPECT_EQ(Zone(100, 102), HitZone::kDraw);
-}
-
-TEST_F(HitTestTest, EdgesAreTestedLeftRightTopBottom) {
-    view.currentRect = {50, 50, 52, 100};  // left and right edges overlap
+    view.currentRect = {50, 50, 52, 100};  // where edges overlap, left beats right and top beats bottom
     EXPECT_EQ(Zone(51, 75), HitZone::kLeft);
-    view.currentRect = {50, 50, 150, 52};  // top and bottom edges overlap
+    view.currentRect = {50, 50, 150, 52};
     EXPECT_EQ(Zone(100, 51), HitZone::kTop);
 }
 
 TEST_F(HitTestTest, AnotherMarqueesBorderSelectsItAndItsInsideDraws) {
     marquees.Add({200, 200, 280, 300}, SettingsBlock{});
     marquees.MakeCurrentByIndex(1);  // the first marquee stays current
-    HitResult onBorder = HitTest(view, placement, marquees, false, {199, 250});
-    EXPECT_EQ(onBorder.zone, HitZone::kNone);
-    EXPECT_TRUE(onBorder.pendingSelect);
-    EXPECT_EQ(marquees.Hit(), &marquees.At(0));
-    HitResult inside = HitTest(view, placement, marquees, false, {240, 250});
-    EXPECT_EQ(inside.zone, HitZone::kDraw);
-    EXPECT_FALSE(inside.pendingSelect);
+    const HitResult onBorder = HitTest(view, placement, marquees, false, {199, 250});
+    EXPECT_EQ(std::tuple(onBorder.zone, onBorder.pendingSelect, marquees.Hit()),
+              std::tuple(HitZone::kNone, true, &marquees.At(0)));
+    const HitResult inside = HitTest(view, placement, marquees, false, {240, 250});
+    EXPECT_EQ(std::tuple(inside.zone, inside.pendingSelect), std::tuple(HitZone::kDraw, false));
 }
 
 TEST_F(HitTestTest, NothingOutsideThePictureOrWithInteractionOff) {

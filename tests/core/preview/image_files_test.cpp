@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_profile.h"
@@ -58,10 +59,9 @@ TEST_F(ImageFilesTest, WritesAStandardBitmapFileWithPaddedRows) {
     const std::string file = dir.ReadFile("\\PREVIB7.BMP");
     ASSERT_EQ(file.size(), 54u + 912u);
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(file.data()), file.size());
-    EXPECT_EQ(ReadU16(bytes, 0), 0x4D42);
-    EXPECT_EQ(ReadU32(bytes, 2), 966u);
-    EXPECT_EQ(ReadU32(bytes, 6), 0u);
-    EXPECT_EQ(ReadU32(bytes, 10), 54u);
+    // "BM", the file size, two reserved words and the offset of the pixels.
+    EXPECT_EQ(std::tuple(ReadU16(bytes, 0), ReadU32(bytes, 2), ReadU32(bytes, 6), ReadU32(bytes, 10)),
+              std::tuple(0x4D42, 966u, 0u, 54u));
     EXPECT_TRUE(std::equal(bitmap.begin(), bitmap.end(), bytes.begin() + 14));
 }
 
@@ -79,12 +79,9 @@ TEST_F(ImageFilesTest, ReadingGivesBackEverythingBehindTheFileHeader) {
     WriteU32(paletted, dib::kHeight, 2);
     WriteU16(paletted, dib::kBitCount, 8);
     paletted[100] = 0x55;
-    std::string file(14, '\0');
-    file[0] = 'B';
-    file[1] = 'M';
-    file[2] = static_cast<char>((14 + paletted.size()) & 0xFF);
-    file[3] = static_cast<char>((14 + paletted.size()) >> 8);
-    file.append(paletted.begin(), paletted.end());
+    std::string file = "BM" + std::string(12, '\0') + std::string(paletted.begin(), paletted.end());
+    file[2] = static_cast<char>(file.size() & 0xFF);
+    file[3] = static_cast<char>(file.size() >> 8);
     ASSERT_TRUE(ReadBytes(file, slot));
     EXPECT_EQ(slot, paletted);
 }
@@ -96,10 +93,8 @@ TEST_F(ImageFilesTest, AChangedScreenSizeClassMakesTheSavedPreviewUnreadable) {
     EXPECT_EQ(slot, (PackedDib{1, 2, 3}));  // left as it was
     dir.WriteFile("\\LOMTWNS.ini", "[Settings]\r\n");
     EXPECT_TRUE(ReadImageFile(files, Context(640), Path(), slot));  // default class 640
-    EXPECT_EQ(ScreenSizeClass(799), 640);
-    EXPECT_EQ(ScreenSizeClass(800), 800);
-    EXPECT_EQ(ScreenSizeClass(1000), 800);
-    EXPECT_EQ(ScreenSizeClass(1001), 1024);
+    EXPECT_EQ(std::tuple(ScreenSizeClass(799), ScreenSizeClass(800), ScreenSizeClass(1000), ScreenSizeClass(1001)),
+              std::tuple(640, 800, 800, 1024));
 }
 
 TEST_F(ImageFilesTest, AMissingImageDeletesTheFileAndAnUnwritableFocusFileIsDeleted) {

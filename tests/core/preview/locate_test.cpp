@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "core/preview/packed_dib.h"
 
 namespace korva {
@@ -42,14 +45,11 @@ TEST(LocateTest, TheMaskWeighsGreenMostAndUsesTheHigherThresholdForDarkDocuments
     picture.Paint({19, 3, 19, 3}, 0);        // the last pixel of the bottom row
     const DarkMask mask = MakeDarkMask(picture.Bitmap(), false);
     EXPECT_EQ(mask.stride, 4u);
-    EXPECT_TRUE(mask.IsDark(0, 0));
-    EXPECT_FALSE(mask.IsDark(1, 0));
-    EXPECT_TRUE(mask.IsDark(2, 0));
-    EXPECT_FALSE(mask.IsDark(3, 0));
-    EXPECT_TRUE(mask.IsDark(19, 3));
-    EXPECT_EQ(mask.ByteAt(3, 3), 0xFF);  // spare bits are white
-    EXPECT_EQ(mask.bits[2], 0xEF);       // the bottom row is stored first
-    EXPECT_EQ(mask.bits[0], 0xFF);
+    EXPECT_EQ((std::vector<bool>{mask.IsDark(0, 0), mask.IsDark(1, 0), mask.IsDark(2, 0), mask.IsDark(3, 0),
+                                 mask.IsDark(19, 3)}),
+              (std::vector<bool>{true, false, true, false, true}));
+    // Spare bits are white; the bottom row is stored first.
+    EXPECT_EQ(std::tuple(mask.ByteAt(3, 3), mask.bits[2], mask.bits[0]), std::tuple(0xFF, 0xEF, 0xFF));
     EXPECT_TRUE(MakeDarkMask(picture.Bitmap(), true).IsDark(3, 0));
     EXPECT_EQ(MakeDarkMask(PackedDib{1, 2, 3}, false).width, 0);
 }
@@ -68,14 +68,11 @@ TEST(LocateTest, WithoutAMarqueeTheInsetViewIsSearched) {
     picture.Paint({0, 80, 119, 99}, 0);
     const DarkMask mask = MakeDarkMask(picture.Bitmap(), false);
     EXPECT_EQ(LocatePicture(mask, {}, 120, 100), (Rect{40, 29, 60, 49}));
-}
-
-TEST(LocateTest, TheSearchScansWholeBytes) {
-    Picture picture(120, 100);
-    picture.Paint({16, 30, 16, 40}, 0);    // left of the inset (17) but in the byte it starts in
-    picture.Paint({103, 50, 103, 60}, 0);  // right of the inset (102) but in its last byte
-    const DarkMask mask = MakeDarkMask(picture.Bitmap(), false);
-    EXPECT_EQ(LocatePicture(mask, {}, 120, 100), (Rect{17, 29, 104, 60}));
+    // The search scans whole bytes.
+    Picture edges(120, 100);
+    edges.Paint({16, 30, 16, 40}, 0);    // left of the inset (17) but in the byte it starts in
+    edges.Paint({103, 50, 103, 60}, 0);  // right of the inset (102) but in its last byte
+    EXPECT_EQ(LocatePicture(MakeDarkMask(edges.Bitmap(), false), {}, 120, 100), (Rect{17, 29, 104, 60}));
 }
 
 TEST(LocateTest, EdgesThatCutThroughThePictureArePushedOut) {
@@ -89,8 +86,7 @@ TEST(LocateTest, EdgesThatCutThroughThePictureArePushedOut) {
     // Only the crossing edge moves: the bottom edge cuts the picture, the others lie in white.
     picture.Paint({40, 30, 89, 79}, 255);
     picture.Paint({40, 30, 59, 89}, 0);
-    const DarkMask tall = MakeDarkMask(picture.Bitmap(), false);
-    EXPECT_EQ(LocatePicture(tall, {30, 20, 70, 60}, 120, 100), (Rect{40, 29, 60, 89}));
+    EXPECT_EQ(LocatePicture(MakeDarkMask(picture.Bitmap(), false), {30, 20, 70, 60}, 120, 100), (Rect{40, 29, 60, 89}));
 }
 
 }  // namespace

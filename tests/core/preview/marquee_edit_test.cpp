@@ -2,35 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/preview/output_scale.h"
 
 namespace korva {
 namespace {
 
-// A view where one pixel is one hundredth of an inch.
-PreviewView OneToOne() {
-    PreviewView v;
-    v.areaWidth = v.viewWidth = 850;
-    v.areaHeight = v.viewHeight = 1100;
-    return v;
-}
-
-PaneSettings Settings() {
-    PaneSettings s;
-    s.scanResolution = 300;
-    s.resolutions = {50, 100, 300, 600, 1200};
-    return s;
+// The rectangle and the scale a step sets, if any.
+std::tuple<Rect, int32_t> Result(const EditStep& step) {
+    return {step.rect, step.scale.value_or(-1)};
 }
 
 class MarqueeEditTest : public ::testing::Test {
   protected:
+    MarqueeEditTest() {
+        view.areaWidth = view.viewWidth = 850;  // one pixel is one hundredth of an inch
+        view.areaHeight = view.viewHeight = 1100;
+        settings.scanResolution = 300;
+        settings.resolutions = {50, 100, 300, 600, 1200};
+    }
     EditStep Step(HitZone zone, Point delta, bool shift = false) {
         return ComputeEditStep(zone, before, delta, shift, axis, settings, view);
     }
     Rect before{100, 100, 300, 200};  // 200 x 100
     MoveAxis axis = MoveAxis::kUndecided;
-    PaneSettings settings = Settings();
-    PreviewView view = OneToOne();
+    PaneSettings settings;
+    PreviewView view;
 };
 
 TEST_F(MarqueeEditTest, MovingWithShiftKeepsToTheAxisOfTheFirstStep) {
@@ -82,54 +80,39 @@ TEST_F(MarqueeEditTest, ScaleLockedKeepsTheEdgesOfLockedOutputDimensions) {
 TEST_F(MarqueeEditTest, AnOutputWidthLockMakesTheScaleFollowTheWidth) {
     settings.outWidthLocked = true;
     settings.outWidth = 400;
-    const EditStep wider = Step(HitZone::kRight, {100, 0});
-    EXPECT_EQ(wider.rect, (Rect{100, 100, 400, 200}));
-    EXPECT_EQ(wider.scale, 133);  // 400 x 100 / 300
+    EXPECT_EQ(Result(Step(HitZone::kRight, {100, 0})), std::tuple(Rect{100, 100, 400, 200}, 133));  // 400 x 100 / 300
     // Width 50 would need 800 %: the scale stops at 400 % and the right edge moves to fit it.
-    const EditStep narrow = Step(HitZone::kRight, {-150, 0});
-    EXPECT_EQ(narrow.scale, 400);
-    EXPECT_EQ(narrow.rect, (Rect{100, 100, 200, 200}));
+    EXPECT_EQ(Result(Step(HitZone::kRight, {-150, 0})), std::tuple(Rect{100, 100, 200, 200}, 400));
     // When the left edge moved, the left edge is the one that fits.
-    const EditStep fromLeft = Step(HitZone::kLeft, {150, 0});
-    EXPECT_EQ(fromLeft.rect, (Rect{200, 100, 300, 200}));
+    EXPECT_EQ(Step(HitZone::kLeft, {150, 0}).rect, (Rect{200, 100, 300, 200}));
 }
 
 TEST_F(MarqueeEditTest, BothOutputsLockedKeepTheOutputsProportions) {
     settings.outWidthLocked = settings.outHeightLocked = true;
     settings.outWidth = 400;
     settings.outHeight = 200;
-    const EditStep sideways = Step(HitZone::kBottomRight, {50, 0});
-    EXPECT_EQ(sideways.scale, 160);  // 400 x 100 / 250
-    EXPECT_EQ(sideways.rect, (Rect{100, 100, 350, 225}));
-    // A vertical step leaves the horizontal side of the corner and sets the width from the scale.
-    const EditStep down = Step(HitZone::kBottomRight, {30, 20});
-    EXPECT_EQ(down.scale, 166);  // 200 x 100 / 120
-    EXPECT_EQ(down.rect, (Rect{100, 100, 340, 220}));
-    const EditStep topLeft = Step(HitZone::kTopLeft, {0, -20});
-    EXPECT_EQ(topLeft.rect, (Rect{60, 80, 300, 200}));
+    EXPECT_EQ(Result(Step(HitZone::kBottomRight, {50, 0})), std::tuple(Rect{100, 100, 350, 225}, 160));  // 40000 / 250
+    // A vertical step leaves the horizontal side of the corner and sets the width from the scale: 20000 / 120.
+    EXPECT_EQ(Result(Step(HitZone::kBottomRight, {30, 20})), std::tuple(Rect{100, 100, 340, 220}, 166));
+    EXPECT_EQ(Step(HitZone::kTopLeft, {0, -20}).rect, (Rect{60, 80, 300, 200}));
 }
 
 TEST(OutputScaleTest, LimitsComeFromTheResolutionsAndTheScaleRange) {
     PaneSettings s;
-    s.scanResolution = 300;
+    const auto limits = [&s](int32_t scanResolution) {
+        s.scanResolution = scanResolution;
+        const ScaleLimits l = ComputeScaleLimits(s);
+        return std::tuple(l.lower, l.upper);
+    };
     s.resolutions = {100, 2400};
-    ScaleLimits limits = ComputeScaleLimits(s);
-    EXPECT_EQ(limits.lower, 25);   // max(1, 100 x 50 / 300 = 16, 25)
-    EXPECT_EQ(limits.upper, 400);  // min(2400 x 200 / 300 = 1600, 400)
-    s.scanResolution = 100;
+    EXPECT_EQ(limits(300), std::tuple(25, 400));  // max(1, 100 x 50 / 300 = 16, 25), min(2400 x 200 / 300, 400)
     s.resolutions = {75, 600};
     s.scaleMin = 1;
-    limits = ComputeScaleLimits(s);
-    EXPECT_EQ(limits.lower, 37);
-    s.scanResolution = 1200;
-    limits = ComputeScaleLimits(s);
-    EXPECT_EQ(limits.upper, 100);  // 600 x 200 / 1200
-    s.scanResolution = 0;
-    limits = ComputeScaleLimits(s);
-    EXPECT_EQ(limits.lower, 1);
-    EXPECT_EQ(limits.upper, 400);
+    EXPECT_EQ(limits(100), std::tuple(37, 400));
+    EXPECT_EQ(limits(1200), std::tuple(3, 100));  // 75 x 50 / 1200 and 600 x 200 / 1200
+    EXPECT_EQ(limits(0), std::tuple(1, 400));
     s.scaleMin = 500;  // never an upper limit below the lower one
-    EXPECT_EQ(ComputeScaleLimits(s).upper, 500);
+    EXPECT_EQ(limits(0), std::tuple(500, 500));
 }
 
 TEST(OutputScaleTest, OutputSizeInViewPixelsIsRounded) {
@@ -141,8 +124,7 @@ TEST(OutputScaleTest, OutputSizeInViewPixelsIsRounded) {
     v.viewWidth = 301;
     v.areaHeight = 1100;
     v.viewHeight = 550;
-    EXPECT_EQ(OutputWidthInView(s, v), 151);  // 150.5
-    EXPECT_EQ(OutputHeightInView(s, v), 1);   // 0.5
+    EXPECT_EQ(std::tuple(OutputWidthInView(s, v), OutputHeightInView(s, v)), std::tuple(151, 1));  // 150.5, 0.5
     v.areaWidth = 0;
     EXPECT_EQ(OutputWidthInView(s, v), 0);
 }

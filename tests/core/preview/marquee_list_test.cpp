@@ -15,27 +15,28 @@ PreviewView FullPreview() {
     return v;
 }
 
-// A zoom into the area 200, 300, 200 x 300 hundredths, shown at 300 x 450 pixels.
-PreviewView ZoomView() {
-    PreviewView v = FullPreview();
-    v.areaLeft = 200;
-    v.areaTop = 300;
-    v.areaWidth = 200;
-    v.areaHeight = 300;
-    v.viewWidth = 300;
-    v.viewHeight = 450;
-    return v;
-}
-
 SettingsBlock Block(int32_t imageType) {
     SettingsBlock b;
     b.imageType = imageType;
     return b;
 }
 
-TEST(MarqueeListTest, AddConvertsViewPixelsToTenthsAndRoundedThousandths) {
+class MarqueeListTest : public ::testing::Test {
+  protected:
+    MarqueeListTest() { list.SetGeometry(FullPreview()); }
+    // Zooms the current marquee into the area 200, 300, 200 x 300 hundredths, shown at 300 x 450 pixels.
+    void EnterZoom() {
+        PreviewView v = FullPreview();
+        v.areaLeft = v.areaWidth = 200;
+        v.areaTop = v.areaHeight = 300;
+        v.viewHeight = 450;
+        list.SetGeometry(v);
+        list.EnterZoom({5, 5, 290, 440});
+    }
     MarqueeList list;
-    list.SetGeometry(FullPreview());
+};
+
+TEST_F(MarqueeListTest, AddConvertsViewPixelsToTenthsAndRoundedThousandths) {
     ASSERT_TRUE(list.Add({2, 3, 150, 200}, Block(1)));
     const Marquee& m = *list.Current();
     EXPECT_EQ(m.view, (Rect{2, 3, 150, 200}));
@@ -47,24 +48,17 @@ TEST(MarqueeListTest, AddConvertsViewPixelsToTenthsAndRoundedThousandths) {
     EXPECT_EQ(list.Count(), 1);
 }
 
-TEST(MarqueeListTest, ZoomConversionsRoundTripThroughTheDocumentRectangle) {
-    MarqueeList list;
-    list.SetGeometry(FullPreview());
+TEST_F(MarqueeListTest, ZoomConversionsRoundTripThroughTheDocumentRectangle) {
     list.Add({10, 10, 100, 100}, Block(1));  // the zoom source
-    list.SetGeometry(ZoomView());
-    list.EnterZoom({5, 5, 290, 440});
+    EnterZoom();
     EXPECT_TRUE(list.Zoomed());
     EXPECT_EQ(list.ZoomSource(), list.Current());
     EXPECT_EQ(list.Current()->view, (Rect{5, 5, 290, 440}));
 
     // bedPx = (100 + 300 x 850) / 200 = 1275, origin (100 + 200 x 300 x 10) / 200 = 3000 tenths.
     ASSERT_TRUE(list.Add({30, 45, 60, 90}, Block(2)));
-    const Marquee& drawn = *list.Current();
-    EXPECT_EQ(drawn.document.left, 2200);  // 2.2 inches: 200 + 30 pixels of 2/3 hundredth
-    EXPECT_EQ(drawn.document.top, 3300);
-    EXPECT_EQ(drawn.document.right, 2400);
-    EXPECT_EQ(drawn.document.bottom, 3600);
-    EXPECT_EQ(drawn.fullTenths.left, 776);  // 3300 x 300 / 1275 = 776.47, rounded
+    EXPECT_EQ(list.Current()->document, (Rect{2200, 3300, 2400, 3600}));  // 200 + 30 pixels of 2/3 hundredth
+    EXPECT_EQ(list.Current()->fullTenths.left, 776);                      // 3300 x 300 / 1275 = 776.47, rounded
 
     list.LeaveZoom();
     EXPECT_FALSE(list.Zoomed());
@@ -75,14 +69,11 @@ TEST(MarqueeListTest, ZoomConversionsRoundTripThroughTheDocumentRectangle) {
 
     // Entering the zoom again puts the other marquee back where it was drawn.
     list.MakeCurrentByIndex(1);
-    list.SetGeometry(ZoomView());
-    list.EnterZoom({5, 5, 290, 440});
+    EnterZoom();
     EXPECT_EQ(list.At(0).view, (Rect{30, 45, 60, 90}));
 }
 
-TEST(MarqueeListTest, StoredRecordsArePlacedFromTheirDocumentRectangleWithinTheBed) {
-    MarqueeList list;
-    list.SetGeometry(FullPreview());
+TEST_F(MarqueeListTest, StoredRecordsArePlacedFromTheirDocumentRectangleWithinTheBed) {
     Marquee record;
     record.view = {9999, 9999, -5, -5};  // ignored
     record.document = {2200, 3300, 4400, 6600};
@@ -97,22 +88,20 @@ TEST(MarqueeListTest, StoredRecordsArePlacedFromTheirDocumentRectangleWithinTheB
     record.zoom.fullWidth = 301;
     record.document = {-5000, 0, 999999, 20000};
     ASSERT_TRUE(list.AddStored(record, false));
-    const Marquee& clamped = list.At(0);
-    EXPECT_EQ(clamped.document, (Rect{0, 0, 8500, 11000}));
-    EXPECT_EQ(clamped.view, (Rect{0, 0, 300, 388}));
-    EXPECT_TRUE(clamped.zoom.IsEmpty());
+    EXPECT_EQ(list.At(0).document, (Rect{0, 0, 8500, 11000}));
+    EXPECT_EQ(list.At(0).view, (Rect{0, 0, 300, 388}));
+    EXPECT_TRUE(list.At(0).zoom.IsEmpty());
     EXPECT_EQ(list.IndexOfCurrent(), 1);  // not made current
 
-    MarqueeList noBed;
     PreviewView zeroBed = FullPreview();
     zeroBed.bedWidth = 0;
-    noBed.SetGeometry(zeroBed);
-    EXPECT_FALSE(noBed.AddStored(record, true));
-    EXPECT_EQ(noBed.Count(), 0);
+    list.Clear();
+    list.SetGeometry(zeroBed);
+    EXPECT_FALSE(list.AddStored(record, true));
+    EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(MarqueeListTest, LandscapeFullPreviewKeepsAZoomRecordOnlyForTheSameBox) {
-    MarqueeList list;
+TEST_F(MarqueeListTest, LandscapeFullPreviewKeepsAZoomRecordOnlyForTheSameBox) {
     PreviewView landscape = FullPreview();
     landscape.fullWidth = landscape.viewWidth = 388;
     landscape.fullHeight = landscape.viewHeight = 300;
@@ -128,9 +117,7 @@ TEST(MarqueeListTest, LandscapeFullPreviewKeepsAZoomRecordOnlyForTheSameBox) {
     EXPECT_FALSE(list.At(1).zoom.IsEmpty());
 }
 
-TEST(MarqueeListTest, RemovingMovesCurrentToTheNextOrBackToTheHead) {
-    MarqueeList list;
-    list.SetGeometry(FullPreview());
+TEST_F(MarqueeListTest, RemovingMovesCurrentToTheNextOrBackToTheHead) {
     list.Add({1, 1, 10, 10}, Block(1));  // A
     list.Add({2, 2, 20, 20}, Block(2));  // B
     list.Add({3, 3, 30, 30}, Block(3));  // C, the head; list order C, B, A
@@ -155,9 +142,7 @@ TEST(MarqueeListTest, RemovingMovesCurrentToTheNextOrBackToTheHead) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(MarqueeListTest, SelectingABorderHitStoresTheSettingsIntoTheMarqueeLeft) {
-    MarqueeList list;
-    list.SetGeometry(FullPreview());
+TEST_F(MarqueeListTest, SelectingABorderHitStoresTheSettingsIntoTheMarqueeLeft) {
     list.Add({10, 10, 50, 50}, Block(1));
     list.Add({100, 100, 150, 150}, Block(2));
     EXPECT_EQ(list.FindBorderAt({30, 30}), nullptr);  // inside, away from the border
@@ -174,12 +159,9 @@ TEST(MarqueeListTest, SelectingABorderHitStoresTheSettingsIntoTheMarqueeLeft) {
     EXPECT_EQ(list.Hit(), nullptr);
 }
 
-TEST(MarqueeListTest, AZoomIsRecordedIntoTheEditedZoomSource) {
-    MarqueeList list;
-    list.SetGeometry(FullPreview());
+TEST_F(MarqueeListTest, AZoomIsRecordedIntoTheEditedZoomSourceWhichRemovingForgets) {
     list.Add({10, 10, 100, 100}, Block(1));
-    list.SetGeometry(ZoomView());
-    list.EnterZoom({5, 5, 290, 440});
+    EnterZoom();
     Marquee* source = list.Current();
     list.UpdateCurrent({6, 6, 280, 430});
     EXPECT_TRUE(list.ZoomSourceEdited());
@@ -198,14 +180,7 @@ TEST(MarqueeListTest, AZoomIsRecordedIntoTheEditedZoomSource) {
     list.MakeCurrentByIndex(1);
     list.RecordZoom({}, {});
     EXPECT_TRUE(source->zoom.IsEmpty());
-}
 
-TEST(MarqueeListTest, RemovingTheZoomSourceForgetsIt) {
-    MarqueeList list;
-    list.SetGeometry(FullPreview());
-    list.Add({10, 10, 100, 100}, Block(1));
-    list.SetGeometry(ZoomView());
-    list.EnterZoom({5, 5, 290, 440});
     list.RemoveCurrent();
     EXPECT_EQ(list.ZoomSource(), nullptr);
     list.Clear();
@@ -213,8 +188,7 @@ TEST(MarqueeListTest, RemovingTheZoomSourceForgetsIt) {
     EXPECT_EQ(list.Count(), 0);
 }
 
-TEST(MarqueeListTest, AbsurdGeometryGivesZerosInsteadOfOverflowing) {
-    MarqueeList list;
+TEST_F(MarqueeListTest, AbsurdGeometryGivesZerosInsteadOfOverflowing) {
     PreviewView absurd = FullPreview();
     absurd.areaLeft = 2000000000;
     absurd.areaWidth = 1;

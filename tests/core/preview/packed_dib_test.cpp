@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace korva {
 namespace {
 
@@ -11,12 +13,9 @@ TEST(PackedDibTest, AMadeBitmapHasPaddedRowsAndParses) {
     EXPECT_EQ(ReadU32(bitmap, dib::kSizeImage), 912u);
     const auto layout = ParsePackedDib(bitmap);
     ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->width, 101);
-    EXPECT_EQ(layout->height, 3);
-    EXPECT_EQ(layout->stride, 304u);
-    EXPECT_EQ(layout->pixelOffset, 40u);
-    EXPECT_EQ(Stride24(1), 4u);
-    EXPECT_EQ(Stride24(4), 12u);
+    EXPECT_EQ(std::tuple(layout->width, layout->height, layout->stride, layout->pixelOffset),
+              std::tuple(101, 3, 304u, 40u));
+    EXPECT_EQ(std::tuple(Stride24(1), Stride24(4)), std::tuple(4u, 12u));
     EXPECT_TRUE(MakePackedDib24(0, 5).empty());
     EXPECT_TRUE(MakePackedDib24(5, -1).empty());
 }
@@ -27,9 +26,8 @@ TEST(PackedDibTest, AColourTableLiesBetweenHeaderAndPixels) {
     WriteU32(bitmap, dib::kWidth, 3);
     WriteU32(bitmap, dib::kHeight, 2);
     WriteU16(bitmap, dib::kBitCount, 8);
-    const auto full = ParsePackedDib(bitmap);
-    ASSERT_TRUE(full);
-    EXPECT_EQ(full->pixelOffset, 40u + 1024u);
+    ASSERT_TRUE(ParsePackedDib(bitmap));
+    EXPECT_EQ(ParsePackedDib(bitmap)->pixelOffset, 40u + 1024u);
     WriteU32(bitmap, dib::kClrUsed, 2);
     EXPECT_EQ(ParsePackedDib(bitmap)->pixelOffset, 48u);
     WriteU32(bitmap, dib::kClrUsed, 257);

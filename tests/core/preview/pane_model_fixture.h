@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <variant>
 #include <vector>
 
@@ -73,31 +75,20 @@ class PaneModelFixture : public ::testing::Test {
         return found.empty() ? T{} : found.front();
     }
     static bool Posted(const PaneActions& actions, uint32_t message) {
-        for (const PostToMainDialog& p : All<PostToMainDialog>(actions)) {
-            if (p.message == message) {
-                return true;
-            }
-        }
-        return false;
+        return std::ranges::any_of(All<PostToMainDialog>(actions),
+                                   [&](const PostToMainDialog& p) { return p.message == message; });
     }
-    // Whether the last EnableControl for the id enables it; false when there is none.
-    static bool Enabled(const PaneActions& actions, int32_t id) {
-        bool enabled = false;
-        for (const EnableControl& e : All<EnableControl>(actions)) {
-            if (e.id == id) {
-                enabled = e.enable;
+    // The last enable state each control is given: 1 enabled, 0 disabled, -1 untouched.
+    static std::vector<int> States(const PaneActions& actions, std::initializer_list<int32_t> ids) {
+        std::vector<int> states;
+        for (const int32_t id : ids) {
+            int state = -1;
+            for (const EnableControl& e : All<EnableControl>(actions)) {
+                state = e.id == id ? int{e.enable} : state;
             }
+            states.push_back(state);
         }
-        return enabled;
-    }
-    static bool Disabled(const PaneActions& actions, int32_t id) {
-        bool disabled = false;
-        for (const EnableControl& e : All<EnableControl>(actions)) {
-            if (e.id == id) {
-                disabled = !e.enable;
-            }
-        }
-        return disabled;
+        return states;
     }
 
     NumberingCapture capture;

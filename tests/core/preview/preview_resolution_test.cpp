@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "core/preview/pane_geometry.h"
@@ -9,67 +11,48 @@
 namespace korva {
 namespace {
 
-PreviewResolutionRequest Request(int32_t maxWidth, int32_t maxHeight, bool full = true) {
-    PreviewResolutionRequest q;
-    q.areaWidth = 850;
-    q.areaHeight = 1100;
-    q.maxWidth = maxWidth;
-    q.maxHeight = maxHeight;
-    q.fullPreviewShown = full;
-    return q;
-}
+using Chosen = std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
 
-TEST(PreviewResolutionTest, ChoosesThePairClosestToTheWantedResolution) {
-    const std::vector<uint16_t> list{50, 75, 100, 150, 200, 300, 600};
-    const auto chosen = ChoosePreviewResolution(Request(340, 440), list);
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->resolution, 50);  // 40 dpi wanted: 50 dpi at 80 %
-    EXPECT_EQ(chosen->scale, 80);
-    EXPECT_EQ(chosen->viewWidth, 340);
-    EXPECT_EQ(chosen->viewHeight, 440);
-    EXPECT_EQ(chosen->scannedWidth, 850);
-    EXPECT_EQ(chosen->scannedHeight, 1100);
-}
-
-TEST(PreviewResolutionTest, EqualErrorsPreferTheScaleNearestToHundred) {
-    PreviewResolutionRequest q = Request(850, 1100);  // 100 dpi wanted
-    const auto chosen = ChoosePreviewResolution(q, std::vector<uint16_t>{50, 100, 200});
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->resolution, 100);
-    EXPECT_EQ(chosen->scale, 100);
-}
-
-TEST(PreviewResolutionTest, TheScaleReachesTwoHundredOnlyForTheFullPreview) {
-    const std::vector<uint16_t> list{50, 100};
-    const auto full = ChoosePreviewResolution(Request(1275, 1650, true), list);  // 150 dpi wanted
-    EXPECT_EQ(full->resolution, 100);
-    EXPECT_EQ(full->scale, 150);
-    const auto zoom = ChoosePreviewResolution(Request(1275, 1650, false), list);
-    EXPECT_EQ(zoom->resolution, 100);
-    EXPECT_EQ(zoom->scale, 100);
-}
-
-TEST(PreviewResolutionTest, AnAreaTooLargeForThePaneIsCut) {
-    const auto chosen = ChoosePreviewResolution(Request(340, 440), std::vector<uint16_t>{300});
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->scale, 50);  // 150 dpi effective
-    EXPECT_EQ(chosen->viewWidth, 339);
-    EXPECT_EQ(chosen->viewHeight, 439);
-    EXPECT_EQ(chosen->scannedWidth, 226);
-    EXPECT_EQ(chosen->scannedHeight, 292);
-    PreviewResolutionRequest high = Request(340, 440);
-    high.scanResolution = 601;  // above twice the largest entry
-    const auto replaced = ChoosePreviewResolution(high, std::vector<uint16_t>{300});
-    EXPECT_EQ(replaced->viewWidth, 2550);
-    EXPECT_EQ(replaced->viewHeight, 3300);
-}
-
-TEST(PreviewResolutionTest, NoChoiceWithoutAnAreaOrAResolution) {
-    EXPECT_FALSE(ChoosePreviewResolution(Request(340, 440), std::vector<uint16_t>{}));
-    EXPECT_FALSE(ChoosePreviewResolution(Request(340, 440), std::vector<uint16_t>{0}));
-    PreviewResolutionRequest q = Request(340, 440);
-    q.areaWidth = 0;
-    EXPECT_FALSE(ChoosePreviewResolution(q, std::vector<uint16_t>{100}));
+TEST(PreviewResolutionTest, ChoosesTheResolutionAndScaleClosestToWhatThePaneCanShow) {
+    struct Row {
+        int32_t maxWidth, maxHeight;
+        bool full;
+        int32_t scanResolution, areaWidth;
+        std::vector<uint16_t> list;
+        std::optional<Chosen> expected;  // resolution, scale, view width and height, scanned width and height
+    };
+    const Row rows[] = {
+        // 40 dpi wanted: 50 dpi at 80 %.
+        {340, 440, true, 0, 850, {50, 75, 100, 150, 200, 300, 600}, Chosen{50, 80, 340, 440, 850, 1100}},
+        // 100 dpi wanted: equal errors prefer the scale nearest to 100 %.
+        {850, 1100, true, 0, 850, {50, 100, 200}, Chosen{100, 100, 850, 1100, 850, 1100}},
+        // 150 dpi wanted: the scale reaches 200 % only for the full preview.
+        {1275, 1650, true, 0, 850, {50, 100}, Chosen{100, 150, 1275, 1650, 850, 1100}},
+        {1275, 1650, false, 0, 850, {50, 100}, Chosen{100, 100, 850, 1100, 850, 1100}},
+        // 150 dpi effective is too much for the pane: the area is cut.
+        {340, 440, true, 0, 850, {300}, Chosen{300, 50, 339, 439, 226, 292}},
+        // A scan resolution above twice the largest entry replaces the view size.
+        {340, 440, true, 601, 850, {300}, Chosen{300, 50, 2550, 3300, 226, 292}},
+        {340, 440, true, 0, 850, {}, std::nullopt},
+        {340, 440, true, 0, 850, {0}, std::nullopt},
+        {340, 440, true, 0, 0, {100}, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.maxWidth << " x " << row.maxHeight << " full " << row.full);
+        PreviewResolutionRequest q;
+        q.areaWidth = row.areaWidth;
+        q.areaHeight = 1100;
+        q.maxWidth = row.maxWidth;
+        q.maxHeight = row.maxHeight;
+        q.fullPreviewShown = row.full;
+        q.scanResolution = row.scanResolution;
+        const auto c = ChoosePreviewResolution(q, row.list);
+        ASSERT_EQ(c.has_value(), row.expected.has_value());
+        if (c) {
+            EXPECT_EQ(Chosen(c->resolution, c->scale, c->viewWidth, c->viewHeight, c->scannedWidth, c->scannedHeight),
+                      *row.expected);
+        }
+    }
 }
 
 TEST(PaneGeometryTest, TheWholeBedIsFittedIntoThePaneAndItsPreviewResolutionChosen) {
@@ -98,21 +81,14 @@ TEST(PaneGeometryTest, TheWholeBedIsFittedIntoThePaneAndItsPreviewResolutionChos
     MarqueeList marquees;
     const auto chosen = ComputePaneGeometry(view, marquees, BedForSource(context, 0, 2), settings, true);
     ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->resolution, 50);  // 48 dpi wanted: 50 dpi at 96 %
-    EXPECT_EQ(chosen->scale, 96);
-    EXPECT_EQ(view.paintWidth, 416);
-    EXPECT_EQ(view.paintHeight, 538);
-    EXPECT_EQ(view.viewWidth, 408);
-    EXPECT_EQ(view.viewHeight, 528);
-    EXPECT_EQ(view.fullWidth, 408);
-    EXPECT_EQ(view.areaWidth, 850);
-    EXPECT_EQ(view.selHeight, 1100);
+    EXPECT_EQ(std::tuple(chosen->resolution, chosen->scale), std::tuple(50, 96));  // 48 dpi wanted
+    EXPECT_EQ(std::tuple(view.paintWidth, view.paintHeight, view.viewWidth, view.viewHeight, view.fullWidth),
+              std::tuple(416, 538, 408, 528, 408));
+    EXPECT_EQ(std::tuple(view.areaWidth, view.selHeight, marquees.Factors().bedPxW), std::tuple(850, 1100, 408));
     EXPECT_TRUE(view.currentRect.IsEmpty());
-    EXPECT_EQ(marquees.Factors().bedPxW, 408);
 
     SetPaneMaxFromDialog(view, 800, 380, 30, 600);
-    EXPECT_EQ(view.paneMaxWidth, 419);
-    EXPECT_EQ(view.paneMaxHeight, 560);
+    EXPECT_EQ(std::tuple(view.paneMaxWidth, view.paneMaxHeight), std::tuple(419, 560));
     EXPECT_FALSE(ComputePaneGeometry(view, marquees, BedSize{}, settings, true));
     EXPECT_EQ(view.viewHeight, 0);
 }
@@ -123,15 +99,11 @@ TEST(PaneGeometryTest, TheWindowSitsOnThePlaceholderAndTheDialogEnclosesIt) {
     view.fullHeight = view.viewHeight = 388;
     const Rect dialog{100, 50, 700, 600};
     const Rect placeholder{380, 90, 381, 91};
-    const PaneWindowFrame exact = PlacePaneWindow(view, dialog, placeholder, 18, true);
-    EXPECT_EQ(exact.x, 279);
-    EXPECT_EQ(exact.y, 21);
-    EXPECT_EQ(exact.width, 300);
-    EXPECT_EQ(exact.height, 388);
+    const auto frame = [](const PaneWindowFrame& f) { return std::tuple(f.x, f.y, f.width, f.height); };
+    EXPECT_EQ(frame(PlacePaneWindow(view, dialog, placeholder, 18, true)), std::tuple(279, 21, 300, 388));
     view.viewWidth = 400;  // a landscape view turns the box
     const PaneWindowFrame turned = PlacePaneWindow(view, dialog, placeholder, 18, false);
-    EXPECT_EQ(turned.width, 390);
-    EXPECT_EQ(turned.height, 302);
+    EXPECT_EQ(std::tuple(turned.width, turned.height), std::tuple(390, 302));
 
     const DialogSize size = MainDialogSizeForPane(view, dialog, placeholder, Rect{110, 80, 360, 560});
     EXPECT_EQ(size.width, 280 + 388 + 10);  // gap 20

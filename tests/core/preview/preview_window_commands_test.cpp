@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/preview/packed_dib.h"
 #include "core/preview/pane_ids.h"
@@ -29,13 +30,11 @@ TEST_F(PreviewWindowCommandsTest, AWidthEditLargerThanTheViewIsClippedAndReporte
     AddMarquee({10, 10, 100, 100});
     const uint32_t argument = SizeEdit(pane::kIdWidth, 500);
     PaneActions edit = model.OnApplySizeEdit(argument);
-    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 298, 100}));
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 298, 100}));  // the view's width - 2
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{10, 10, 298, 100}));
     EXPECT_EQ(Count<MarkChanged>(edit), 1);
-    const PostToMainDialog done = One<PostToMainDialog>(edit);
-    EXPECT_EQ(done.message, pane::kMsgSizeEditDone);
-    EXPECT_EQ(done.wParam, 1u);
-    EXPECT_EQ(done.lParam, argument);
+    const PostToMainDialog done = One<PostToMainDialog>(edit);  // reports the clipping
+    EXPECT_EQ(std::tuple(done.message, done.wParam, done.lParam), std::tuple(pane::kMsgSizeEditDone, 1u, argument));
     const auto outlines = All<InvertOutline>(edit);
     ASSERT_EQ(outlines.size(), 2u);
     EXPECT_EQ(outlines[0].rect, (Rect{10, 10, 100, 100}));
@@ -43,8 +42,7 @@ TEST_F(PreviewWindowCommandsTest, AWidthEditLargerThanTheViewIsClippedAndReporte
 
     edit = model.OnApplySizeEdit(SizeEdit(pane::kIdOutputWidth, 50));
     EXPECT_EQ(model.View().currentRect.right, 60);
-    EXPECT_EQ(One<PostToMainDialog>(edit).wParam, 0u);
-    EXPECT_EQ(Count<MarkChanged>(edit), 0);
+    EXPECT_EQ(std::tuple(One<PostToMainDialog>(edit).wParam, Count<MarkChanged>(edit)), std::tuple(0u, 0));
 }
 
 TEST_F(PreviewWindowCommandsTest, AHeightEditOnNoRectangleSpansTheViewsWidth) {
@@ -65,8 +63,7 @@ TEST_F(PreviewWindowCommandsTest, ASizeEditUnderImageLockSetsTheScale) {
     s.outHeight = 550;  // 194 view pixels
     AddMarquee({10, 10, 100, 100});
     PaneActions edit = model.OnApplySizeEdit(SizeEdit(pane::kIdWidth, 75));
-    EXPECT_EQ(One<SetScale>(edit).percent, 200);
-    EXPECT_EQ(s.scalePercent, 200);
+    EXPECT_EQ(std::tuple(One<SetScale>(edit).percent, s.scalePercent), std::tuple(200, 200));
     EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 85, 107}));
     EXPECT_EQ(One<PostToMainDialog>(edit).wParam, 0u);
 }
@@ -79,25 +76,21 @@ TEST_F(PreviewWindowCommandsTest, DeletingTheLastMarqueeResetsTheViewAreaAndTheS
     AddMarquee({50, 50, 90, 90});
     PaneActions first = model.DeleteMarquee();
     EXPECT_EQ(One<SetControlText>(first).text, "1");
-    EXPECT_TRUE(Disabled(first, pane::kIdScanAll));
+    EXPECT_EQ(States(first, {pane::kIdScanAll}), std::vector<int>{0});
     EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 40, 40}));
     EXPECT_EQ(One<ApplySettings>(first).block.imageType, 2);
     EXPECT_TRUE(Posted(first, pane::kMsgMarqueeChanged));
 
     PaneActions last = model.DeleteMarquee();
     EXPECT_EQ(One<SetControlText>(last).text, "0");
-    for (const int32_t id : {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdZoom, pane::kIdShowZoomAgain}) {
-        EXPECT_TRUE(Disabled(last, id)) << id;
-    }
-    EXPECT_TRUE(Enabled(last, pane::kIdLocate));
+    EXPECT_EQ(States(last, {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdZoom, pane::kIdShowZoomAgain,
+                            pane::kIdLocate}),
+              (std::vector<int>{0, 0, 0, 0, 1}));
     EXPECT_TRUE(model.View().currentRect.IsEmpty());
-    EXPECT_EQ(model.View().areaLeft, 0);
-    EXPECT_EQ(model.View().areaWidth, 850);
-    EXPECT_EQ(model.View().selWidth, 850);
-    EXPECT_EQ(One<SetScale>(last).percent, 100);
-    EXPECT_EQ(model.Settings().scalePercent, 100);
-    EXPECT_EQ(Count<RecomputeDarkDocument>(last), 1);
-    EXPECT_EQ(Count<MarkChanged>(last), 1);
+    EXPECT_EQ(std::tuple(model.View().areaLeft, model.View().areaWidth, model.View().selWidth),
+              std::tuple(0, 850, 850));
+    EXPECT_EQ(std::tuple(One<SetScale>(last).percent, model.Settings().scalePercent), std::tuple(100, 100));
+    EXPECT_EQ(std::tuple(Count<RecomputeDarkDocument>(last), Count<MarkChanged>(last)), std::tuple(1, 1));
 
     AddMarquee({10, 10, 40, 40});
     model.Settings().busy = true;
@@ -113,7 +106,7 @@ TEST_F(PreviewWindowCommandsTest, ADuplicateAtTheRightBorderLandsFivePixelsIn) {
     EXPECT_EQ(model.View().currentRect, (Rect{5, 5, 54, 45}));
     EXPECT_EQ(One<InvertOutline>(dup).rect, (Rect{5, 5, 54, 45}));
     EXPECT_EQ(One<SetControlText>(dup).text, "2");
-    EXPECT_TRUE(Enabled(dup, pane::kIdScanAll));
+    EXPECT_EQ(States(dup, {pane::kIdScanAll}), std::vector<int>{1});
     // The original first takes the present settings; the copy gets the same block.
     EXPECT_EQ(model.Marquees().At(0).settings.imageType, 2);
     EXPECT_EQ(model.Marquees().At(1).settings.imageType, 2);
@@ -122,7 +115,7 @@ TEST_F(PreviewWindowCommandsTest, ADuplicateAtTheRightBorderLandsFivePixelsIn) {
     model.Settings().optionUnit = 0;
     dup = model.DuplicateMarquee(true, false);
     EXPECT_EQ(model.View().currentRect, (Rect{59, 5, 108, 45}));
-    EXPECT_TRUE(Disabled(dup, pane::kIdScanAll));  // the feeder scans no batch of marquees
+    EXPECT_EQ(States(dup, {pane::kIdScanAll}), std::vector<int>{0});  // the feeder scans no batch of marquees
 }
 
 TEST_F(PreviewWindowCommandsTest, LocateOnAWhitePreviewFindsNothingAndLeavesNoMarquee) {
@@ -143,7 +136,7 @@ TEST_F(PreviewWindowCommandsTest, LocateOnAWhitePreviewFindsNothingAndLeavesNoMa
     ASSERT_EQ(model.Marquees().Count(), 1);
     EXPECT_EQ(model.View().currentRect, (Rect{60, 99, 160, 199}));
     EXPECT_EQ(One<SetControlText>(locate).text, "1");
-    EXPECT_TRUE(Enabled(locate, pane::kIdDuplicate));
+    EXPECT_EQ(States(locate, {pane::kIdDuplicate}), std::vector<int>{1});
     EXPECT_TRUE(Posted(locate, pane::kMsgMarqueeChanged));
     EXPECT_EQ(One<StoreTabSelection>(locate).rect, (Rect{60, 99, 160, 199}));
 

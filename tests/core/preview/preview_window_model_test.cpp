@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/preview/pane_ids.h"
 #include "pane_model_fixture.h"
 
@@ -13,9 +15,8 @@ using PreviewWindowModelTest = test::PaneModelFixture;
 TEST_F(PreviewWindowModelTest, DrawingABandAddsAMarqueeWithTheCapturedSettings) {
     EXPECT_EQ(One<ChangeCursor>(model.OnSetCursor({50, 50}, true)).zone, HitZone::kDraw);
     PaneActions down = model.OnButtonDown({50, 50}, false);
-    EXPECT_EQ(Count<CloseDropDowns>(down), 1);
+    EXPECT_EQ(std::tuple(Count<CloseDropDowns>(down), Count<BeginDrag>(down)), std::tuple(1, 1));
     EXPECT_EQ(One<SelectSizeChoice>(down).id, pane::kIdSizeCustom);
-    EXPECT_EQ(Count<BeginDrag>(down), 1);
 
     PaneActions move = model.OnMouseMove({120, 150});
     const auto outlines = All<InvertOutline>(move);
@@ -29,15 +30,13 @@ TEST_F(PreviewWindowModelTest, DrawingABandAddsAMarqueeWithTheCapturedSettings) 
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{50, 50, 120, 150}));
     EXPECT_EQ(model.Marquees().Current()->settings.imageType, 1);  // the first capture
     EXPECT_EQ(One<SetControlText>(up).text, "1");
-    EXPECT_TRUE(Enabled(up, pane::kIdDuplicate));
-    EXPECT_TRUE(Enabled(up, pane::kIdDeleteMarquee));
-    EXPECT_TRUE(Enabled(up, pane::kIdLocate));
-    EXPECT_TRUE(Enabled(up, pane::kIdZoom));
-    EXPECT_FALSE(Enabled(up, pane::kIdShowZoomAgain));
-    EXPECT_EQ(Count<EndDrag>(up), 1);
+    EXPECT_EQ(States(up, {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdLocate, pane::kIdZoom,
+                          pane::kIdShowZoomAgain}),
+              (std::vector<int>{1, 1, 1, 1, 0}));
     EXPECT_EQ(One<StoreTabSelection>(up).rect, (Rect{50, 50, 120, 150}));
-    EXPECT_EQ(Count<InvertOutline>(up), 0);  // the band's outline stays as the marquee's
-    EXPECT_FALSE(model.Interaction().dragging);
+    // The drag ends; the band's outline stays as the marquee's.
+    EXPECT_EQ(std::tuple(Count<EndDrag>(up), Count<InvertOutline>(up), model.Interaction().dragging),
+              std::tuple(1, 0, false));
 }
 
 TEST_F(PreviewWindowModelTest, ADragFromBottomRightToTopLeftGivesTheSameMarquee) {
@@ -48,10 +47,7 @@ TEST_F(PreviewWindowModelTest, ADragFromBottomRightToTopLeftGivesTheSameMarquee)
     Drag({120, 150}, {50, 50});
     EXPECT_EQ(model.Marquees().Current()->view, forward.view);
     EXPECT_EQ(model.Marquees().Current()->document, forward.document);
-}
-
-TEST_F(PreviewWindowModelTest, DrawingInEmptySpaceReplacesTheCurrentMarquee) {
-    Drag({10, 10}, {40, 40});
+    // Drawing again in empty space replaces the current marquee.
     Drag({200, 200}, {250, 250});
     EXPECT_EQ(model.Marquees().Count(), 1);
     EXPECT_EQ(model.View().currentRect, (Rect{200, 200, 250, 250}));
@@ -75,20 +71,17 @@ TEST_F(PreviewWindowModelTest, AClickWithoutMovementRemovesTheCurrentMarqueeAndC
     up = model.OnButtonUp({100, 300}, false);
     EXPECT_EQ(model.Marquees().Count(), 0);
     EXPECT_TRUE(model.View().currentRect.IsEmpty());
-    EXPECT_EQ(Count<EndDrag>(up), 1);
-    EXPECT_EQ(Count<StoreTabSelection>(up), 0);
+    EXPECT_EQ(std::tuple(Count<EndDrag>(up), Count<StoreTabSelection>(up)), std::tuple(1, 0));
 }
 
-TEST_F(PreviewWindowModelTest, ABandEndsAtItsLastPositionInsideTheView) {
+TEST_F(PreviewWindowModelTest, ABandEndsInsideTheViewAndOneCoveringItBecomesTheWholeView) {
     model.OnSetCursor({250, 300}, true);
     model.OnButtonDown({250, 300}, false);
     model.OnMouseMove({290, 380});
     EXPECT_EQ(Count<InvertOutline>(model.OnMouseMove({320, 395})), 0);  // off the picture
     model.OnButtonUp({320, 395}, false);
-    EXPECT_EQ(model.Marquees().Current()->view, (Rect{250, 300, 290, 380}));
-}
+    EXPECT_EQ(model.Marquees().Current()->view, (Rect{250, 300, 290, 380}));  // its last position inside
 
-TEST_F(PreviewWindowModelTest, ABandCoveringTheViewBecomesTheWholeView) {
     PaneActions up = Drag({1, 1}, {299, 387});
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{0, 0, 299, 387}));
     EXPECT_EQ(model.View().selWidth, 850);
@@ -105,8 +98,7 @@ TEST_F(PreviewWindowModelTest, ImageLockedRefusesNewMarqueesAndShiftDrawsFromThe
     model.Settings().imageLocked = false;
 
     model.View().currentRect = {30, 40, 0, 0};  // only its left and top matter
-    PaneActions down = model.OnButtonDown({100, 120}, true);
-    EXPECT_EQ(One<InvertOutline>(down).rect, (Rect{30, 40, 100, 120}));
+    EXPECT_EQ(One<InvertOutline>(model.OnButtonDown({100, 120}, true)).rect, (Rect{30, 40, 100, 120}));
     model.OnButtonUp({100, 120}, false);
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{30, 40, 100, 120}));
 }
@@ -117,8 +109,7 @@ TEST_F(PreviewWindowModelTest, TheStartOfABandIsKeptOnThePictureForTheFeeder) {
     model.OnSetCursor({300, 388}, true);
     model.OnButtonDown({300, 388}, false);
     EXPECT_EQ(model.View().currentRect, (Rect{299, 387, 299, 387}));
-    PaneActions up = model.OnButtonUp({200, 200}, false);
-    EXPECT_FALSE(Enabled(up, pane::kIdZoom));
+    EXPECT_EQ(States(model.OnButtonUp({200, 200}, false), {pane::kIdZoom}), std::vector<int>{0});
 }
 
 TEST_F(PreviewWindowModelTest, MovingTheCurrentMarqueeDoesNotAnnounceASizeChange) {
@@ -145,8 +136,7 @@ TEST_F(PreviewWindowModelTest, AResizedMarqueeTurnedInsideOutIsPutInOrder) {
     Drag({50, 50}, {120, 150});
     EXPECT_EQ(One<ChangeCursor>(model.OnSetCursor({120, 100}, true)).zone, HitZone::kRight);
     model.OnButtonDown({120, 100}, false);
-    PaneActions move = model.OnMouseMove({30, 100});
-    EXPECT_TRUE(Posted(move, pane::kMsgMarqueeChanged));
+    EXPECT_TRUE(Posted(model.OnMouseMove({30, 100}), pane::kMsgMarqueeChanged));
     model.OnButtonUp({30, 100}, false);
     EXPECT_EQ(model.Marquees().Count(), 1);
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{30, 50, 50, 150}));
@@ -175,8 +165,8 @@ TEST_F(PreviewWindowModelTest, ShowZoomAgainFollowsTheMarqueeOfTheCachedZoom) {
     model.Zoom().lastZoomMarquee = *model.Marquees().Current();
     model.OnSetCursor({80, 80}, true);
     model.OnButtonDown({80, 80}, false);
-    EXPECT_TRUE(Enabled(model.OnMouseMove({80, 80}), pane::kIdShowZoomAgain));
-    EXPECT_FALSE(Enabled(model.OnMouseMove({81, 80}), pane::kIdShowZoomAgain));
+    EXPECT_EQ(States(model.OnMouseMove({80, 80}), {pane::kIdShowZoomAgain}), std::vector<int>{1});
+    EXPECT_EQ(States(model.OnMouseMove({81, 80}), {pane::kIdShowZoomAgain}), std::vector<int>{0});
     model.Zoom().fullPreviewShown = false;
     EXPECT_EQ(Count<EnableControl>(model.OnMouseMove({80, 80})), 0);
 }
