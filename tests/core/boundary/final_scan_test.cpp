@@ -130,7 +130,7 @@ TEST_F(FinalScanTest, CapabilityLevelChoosesCodesOrTablesAndTheTypeFlags) {
     };
     for (const Case& c : {Case{2, kOcr, kNotWritten, kNotWritten}, Case{3, kOcr, 1, kNotWritten}, Case{4, kOcr, 1, 0},
                           Case{4, kCopyAndFax, 0, 1}}) {
-        block.fill(kUntouched);
+        FillBlock();
         context.Set(ctx::level, c.level);
         settings.imageTypes.current = c.imageType;
         const FinalScanResult result = Prepare();

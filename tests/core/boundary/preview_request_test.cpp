@@ -11,7 +11,7 @@ class PreviewRequestTest : public ScanRequestTest {
   protected:
     bool Write() { return WritePreviewRequest(context, settings, area); }
     void Restart(int64_t level) {
-        block.fill(kUntouched);
+        FillBlock();
         context.Set(ctx::level, level);
     }
 

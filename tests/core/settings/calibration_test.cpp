@@ -35,9 +35,6 @@ class CalibrationTest : public test::SettingsTest {
         }
         dir.WriteFile(std::string(test::kCalibrationFolder) + "\\" + code + ".cal", bytes);
     }
-
-    std::vector<uint8_t> block = std::vector<uint8_t>(kSourceContextSize, 0);
-    SourceContext context{block.data()};
 };
 
 TEST_F(CalibrationTest, FurtherCalibrationFilesFollowThePresets) {

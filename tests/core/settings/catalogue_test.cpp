@@ -123,8 +123,6 @@ TEST_F(CatalogueTest, ApplicationDefinedEntriesAreLeftOutWhenSaving) {
 }
 
 TEST_F(CatalogueTest, TheResolutionListEndsWithOneAndAHalfAndTwiceTheLastResolution) {
-    std::vector<uint8_t> block(kSourceContextSize, 0);
-    SourceContext context(block.data());
     const std::vector<int> resolutions = {50, 100, 200, 300, 600};
     for (size_t i = 0; i < resolutions.size(); ++i) {
         context.Set(ctx::resolutionList, resolutions[i], static_cast<uint32_t>(i));
@@ -155,8 +153,6 @@ TEST_F(CatalogueTest, TheResolutionListEndsWithOneAndAHalfAndTwiceTheLastResolut
 }
 
 TEST_F(CatalogueTest, CurrentIndicesBeyondTheCatalogueBecomeZeroAtStart) {
-    std::vector<uint8_t> block(kSourceContextSize, 0);
-    SourceContext context(block.data());
     LoadWith(
         "[Settings]\r\nSCAN MODE=1\r\nTARGET MODE=1\r\n[IMAGE TYPES]\r\nNUMBER OF SCAN MODES=1\r\n"
         "SCAN MODE0=X,1\r\n[DESTINATION]\r\nNUMBER OF TARGET MODES=2\r\nTARGET MODE0=D,1,2,3,T\r\n");

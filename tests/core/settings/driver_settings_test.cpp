@@ -127,7 +127,7 @@ TEST_F(DriverSettingsTest, FocusPositionIsWrittenOnlyWithSaveValues) {
 
 TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSaved) {
     LoadWith("");
-    dir.WriteFile(std::string(test::kSettingsFolder) + "\\ENV.stt", "");
+    dir.WriteFile(Folder("ENV.stt"), "");
     std::vector<Marquee> marquees(3);
     marquees[1].settings.docSource = 7;
     // A zoomed environment keeps the view shown for a marquee without a zoom of its own.
@@ -144,17 +144,17 @@ TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSave
     SaveDriverSettings(settings, services, session);
     EXPECT_EQ(settings.currentMarquee, 2);
     EXPECT_EQ(Key("Settings", "Current Marquee"), "2");
-    const std::string environment = dir.ReadFile(std::string(test::kSettingsFolder) + "\\ENV.stt");
+    const std::string environment = dir.ReadFile(Folder("ENV.stt"));
     ASSERT_EQ(environment.size(), 52u + 3 * 518u);
     EXPECT_EQ(environment.substr(16, 5), std::string("Zoom\0", 5));
     EXPECT_EQ(environment[48], 3);
     EXPECT_EQ(environment[52 + 518 + 64], 7);
     EXPECT_EQ(environment[52 + 446], 10);
 
-    dir.WriteFile(std::string(test::kSettingsFolder) + "\\ENV.stt", "");
+    dir.WriteFile(Folder("ENV.stt"), "");
     settings.environmentSaveInhibited = true;
     SaveDriverSettings(settings, services, session);
-    EXPECT_EQ(dir.ReadFile(std::string(test::kSettingsFolder) + "\\ENV.stt"), "");
+    EXPECT_EQ(dir.ReadFile(Folder("ENV.stt")), "");
 }
 
 }  // namespace

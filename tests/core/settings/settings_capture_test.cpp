@@ -24,8 +24,6 @@ class SettingsCaptureTest : public test::SettingsTest {
         view.areaWidth = 850;
         view.areaHeight = 1100;
     }
-    std::vector<uint8_t> block = std::vector<uint8_t>(kSourceContextSize, 0);
-    SourceContext context{block.data()};
     PreviewView view;
 };
 

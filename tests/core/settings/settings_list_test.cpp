@@ -17,9 +17,6 @@ namespace {
 class SettingsListTest : public test::SettingsTest {
   protected:
     void SetUp() override { LoadWith(""); }
-    std::string Folder(const std::string& file = "") const {
-        return std::string(test::kSettingsFolder) + (file.empty() ? "" : "\\" + file);
-    }
     // Saves `count` marquees whose document sources number them from `first` under a new name.
     void SaveMarquees(SettingsList& list, const std::string& name, int count, int first) {
         std::vector<Marquee> marquees(static_cast<size_t>(count));
