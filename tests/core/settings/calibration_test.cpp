@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "core/settings/builtin_catalogues.h"
-#include "core/settings/catalogue.h"
 #include "core/settings/fixed_text.h"
 #include "settings_fixture.h"
 
@@ -83,14 +81,6 @@ TEST_F(CalibrationTest, TheThirdTableGivesTheMidValueAndTheDisplayGammaUnlessThe
     EXPECT_EQ(ReadScreenCalibration(settings, services, "Screen"), 1);
     EXPECT_EQ(settings.calibrationMidValue, 136);
     EXPECT_TRUE(CheckScreenCalibration(settings, services, context));
-
-    // The curves are then rebuilt from the linear tone map, shown on the master channel.
-    const CatalogueRow linear = LinearToneMap(services.strings);
-    EXPECT_EQ(FieldText(linear.name), "Linear");
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(linear.values[c * 5 + 2], 128);  // every channel's midtone
-    }
-    EXPECT_EQ(linear.values[tone_map::kSelectedChannelCell], tone_map::kMasterButton);
 }
 
 }  // namespace
