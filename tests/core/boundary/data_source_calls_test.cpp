@@ -36,27 +36,24 @@ class RecordingLoader final : public LibraryLoader {
     std::map<std::string, Entry> entries;
 };
 
-TEST(DataSourceCallsTest, CallsTheEntryAndReleasesTheLibrary) {
+TEST(DataSourceCallsTest, CallsTheEntryAndReleasesTheLibraryOrYieldsZero) {
     RecordingLoader loader;
     loader.entries[kEntryPreviewScan] = reinterpret_cast<LibraryLoader::Entry>(&ReturnsSeven);
     EXPECT_EQ(CallDataSource(loader, "C:\\WINDOWS\\TWAIN_32\\VELDRIX\\LOMTWNS.DS", kEntryPreviewScan), 7);
     EXPECT_EQ(loader.loadedPath, "C:\\WINDOWS\\TWAIN_32\\VELDRIX\\LOMTWNS.DS");
     EXPECT_EQ(loader.lookedUp, "UIPreviewScan");
     EXPECT_EQ(loader.references, 0);
-}
 
-TEST(DataSourceCallsTest, MissingLibraryYieldsZero) {
-    RecordingLoader loader;
-    loader.present = false;
-    EXPECT_EQ(CallDataSource(loader, "missing.ds", kEntryFinalScan), 0);
-    EXPECT_EQ(loader.references, 0);
-    EXPECT_EQ(loader.lookedUp, "");
-}
-
-TEST(DataSourceCallsTest, MissingEntryYieldsZeroAndKeepsTheReference) {
-    RecordingLoader loader;
+    // A missing entry yields zero and leaves the reference the load added.
     EXPECT_EQ(CallDataSource(loader, "lomtwns.ds", kEntryCloseScan), 0);
     EXPECT_EQ(loader.lookedUp, "UICloseScan");
+    EXPECT_EQ(loader.references, 1);
+
+    // A missing library yields zero without looking anything up.
+    loader.present = false;
+    loader.lookedUp.clear();
+    EXPECT_EQ(CallDataSource(loader, "missing.ds", kEntryFinalScan), 0);
+    EXPECT_EQ(loader.lookedUp, "");
     EXPECT_EQ(loader.references, 1);
 }
 

@@ -12,11 +12,6 @@ constexpr int32_t kOcr = 6;                  // text option 0
 constexpr int32_t kCopyAndFax = 7;           // quality 0, halftone 1, text option 1
 constexpr uint8_t kNeutralMatrixFirst = 40;  // first device byte at saturation 0
 
-// The Linear tone map at default exposure, gamma and highlight without a shadow lift.
-int64_t StretchedLevel(int i) {
-    return i == 0 ? 0 : static_cast<int64_t>((i + 0.5) * 237 / 245 + 8);
-}
-
 class FinalScanTest : public ScanRequestTest {
   protected:
     FinalScanTest() { inputs.bed = {850, 1100}; }
@@ -100,9 +95,11 @@ TEST_F(FinalScanTest, ColourScansThroughTheToneTablesAndTheDeviceMatrix) {
     inputs.blackWhite = true;  // the saved saturation, 0, applies
     Prepare();
     ExpectFields({{ctx::bitsPerSample, 8}, {ctx::matrixValid, 1}, {ctx::colorMatrix, kNeutralMatrixFirst}});
-    for (int i = 0; i < 256; ++i) {
-        ASSERT_EQ(context.Get(ctx::tableBlue, i), StretchedLevel(i)) << i;
-    }
+    // The Linear map at the default exposure, gamma and highlight without a shadow lift; black stays 0.
+    EXPECT_EQ(context.Get(ctx::tableBlue, 0), 0);
+    EXPECT_EQ(context.Get(ctx::tableBlue, 1), 9);
+    EXPECT_EQ(context.Get(ctx::tableBlue, 128), 132);
+    EXPECT_EQ(context.Get(ctx::tableBlue, 255), 255);
     inputs.blackWhite = false;
     inputs.invert = true;
     settings.iproc[iproc::kHighlight] = 180;
