@@ -102,24 +102,20 @@ TEST_F(DriverSettingsTest, SavingWritesTheKeysInTheirOrderAndReadsBackTheSameSet
     EXPECT_EQ(reloaded.colorSelection, 991);
 }
 
-TEST_F(DriverSettingsTest, SourceSizeFollowsTheScreenWidth) {
-    LoadWith("");
+TEST_F(DriverSettingsTest, SourceSizeFollowsTheScreenWidthAndFocusPositionIsWrittenOnlyWithSaveValues) {
+    LoadWith("[Settings]\r\nFocus Position=2.5\r\nSave values=0\r\n");
     for (const auto& [width, text] : std::vector<std::pair<int, std::string>>{
              {1024, "1024"}, {1001, "1024"}, {1000, "800"}, {800, "800"}, {799, "640"}, {640, "640"}}) {
         posix.system.screenWidth = width;
         SaveDriverSettings(settings, services, {});
         EXPECT_EQ(Key("Settings", "Src Size"), text) << width;
     }
-}
 
-TEST_F(DriverSettingsTest, FocusPositionIsWrittenOnlyWithSaveValues) {
-    LoadWith("[Settings]\r\nFocus Position=2.5\r\nSave values=0\r\n");
     EXPECT_EQ(settings.focusPosition, 2.5f);
     settings.focusPosition = 3.25f;
     SaveDriverSettings(settings, services, {});
     EXPECT_EQ(Key("Settings", "Focus Position"), "2.5");
     EXPECT_EQ(Key("Settings", "Save values"), "0");
-
     settings.saveValues = 1;
     SaveDriverSettings(settings, services, {});
     EXPECT_EQ(Key("Settings", "Focus Position"), "3.25");
