@@ -12,11 +12,6 @@ constexpr int32_t kOcr = 6;                  // text option 0
 constexpr int32_t kCopyAndFax = 7;           // quality 0, halftone 1, text option 1
 constexpr uint8_t kNeutralMatrixFirst = 40;  // first device byte at saturation 0
 
-// The Linear tone map at default exposure, gamma and highlight without a shadow lift.
-int64_t StretchedLevel(int i) {
-    return i == 0 ? 0 : static_cast<int64_t>((i + 0.5) * 237 / 245 + 8);
-}
-
 class FinalScanTest : public ScanRequestTest {
   protected:
     FinalScanTest() { inputs.bed = {850, 1100}; }
@@ -37,28 +32,16 @@ class FinalScanTest : public ScanRequestTest {
 
 TEST_F(FinalScanTest, AreaComesFromTheBedOrTheMarqueeAtTheTruncatedEffectiveResolution) {
     EXPECT_FALSE(Prepare().cancelled);
-    ExpectFields({{ctx::hasMarquees, 0},
-                  {ctx::dsAreaWidth, 850},
-                  {ctx::dsAreaHeight, 1100},
-                  {ctx::dsAreaLeft, 0},
-                  {ctx::pixelWidth, 2550},
-                  {ctx::pixelHeight, 3300},
-                  {ctx::pixelLeft, 0}});
+    ExpectFields({{ctx::hasMarquees, 0}, {ctx::dsAreaWidth, 850}, {ctx::dsAreaHeight, 1100}, {ctx::dsAreaLeft, 0}});
+    ExpectFields({{ctx::pixelWidth, 2550}, {ctx::pixelHeight, 3300}, {ctx::pixelLeft, 0}});
 
     AddMarquee(Rect{1235, 2004, 1235 + 12344, 2004 + 5000});
     settings.scanResolution = 75;
     settings.scalePercent = 133;  // 99.75 dpi, scanned at 99
     Prepare();
-    ExpectFields({{ctx::hasMarquees, 1},
-                  {ctx::dsAreaWidth, 1234},
-                  {ctx::dsAreaHeight, 500},
-                  {ctx::dsAreaLeft, 124},
-                  {ctx::dsAreaTop, 200},
-                  {ctx::dsScale, 133},
-                  {ctx::pixelWidth, 1221},
-                  {ctx::pixelHeight, 495},
-                  {ctx::pixelLeft, 123},
-                  {ctx::pixelTop, 198}});
+    ExpectFields({{ctx::hasMarquees, 1}, {ctx::dsAreaWidth, 1234}, {ctx::dsAreaHeight, 500}, {ctx::dsScale, 133}});
+    ExpectFields({{ctx::dsAreaLeft, 124}, {ctx::dsAreaTop, 200}});
+    ExpectFields({{ctx::pixelWidth, 1221}, {ctx::pixelHeight, 495}, {ctx::pixelLeft, 123}, {ctx::pixelTop, 198}});
 }
 
 TEST_F(FinalScanTest, ZeroSizedAreaLeavesTheRestOfTheBlockAndGoesOn) {
@@ -67,11 +50,8 @@ TEST_F(FinalScanTest, ZeroSizedAreaLeavesTheRestOfTheBlockAndGoesOn) {
     settings.ocr.feedOption = 1;
     AddMarquee(Rect{1000, 1000, 1004, 5000});
     EXPECT_FALSE(Prepare().cancelled);
-    ExpectFields({{ctx::pixelWidth, 0},
-                  {ctx::tablesValid, 0},
-                  {ctx::tableRed, kNotWritten},
-                  {ctx::isFinal, kNotWritten},
-                  {ctx::docSource, kNotWritten}});
+    ExpectFields({{ctx::pixelWidth, 0}, {ctx::tablesValid, 0}, {ctx::tableRed, kNotWritten}});
+    ExpectFields({{ctx::isFinal, kNotWritten}, {ctx::docSource, kNotWritten}});
     EXPECT_EQ(settings.docSource, 0);
     EXPECT_TRUE(posix.messages.shown.empty());
 }
@@ -80,12 +60,8 @@ TEST_F(FinalScanTest, LineArtSendsTheGammaCorrectedThresholdOrTheHalftoneMark) {
     settings.imageTypes.current = kLineArt;
     settings.iproc[iproc::kThreshold] = 128;
     Prepare();
-    ExpectFields({{ctx::threshold, 173},
-                  {ctx::pixelType, 0},
-                  {ctx::bitsPerSample, 1},
-                  {ctx::tablesValid, 1},
-                  {ctx::matrixValid, 0},
-                  {ctx::colorMatrix, kNotWritten}});
+    ExpectFields({{ctx::threshold, 173}, {ctx::pixelType, 0}, {ctx::bitsPerSample, 1}});
+    ExpectFields({{ctx::tablesValid, 1}, {ctx::matrixValid, 0}, {ctx::colorMatrix, kNotWritten}});
     EXPECT_TRUE(IsIdentity(ctx::tableRed) && IsIdentity(ctx::tableGreen) && IsIdentity(ctx::tableBlue));
 
     settings.imageTypes.rows[kLineArt].values[image_type::kHalftone] = 1;
@@ -100,9 +76,11 @@ TEST_F(FinalScanTest, ColourScansThroughTheToneTablesAndTheDeviceMatrix) {
     inputs.blackWhite = true;  // the saved saturation, 0, applies
     Prepare();
     ExpectFields({{ctx::bitsPerSample, 8}, {ctx::matrixValid, 1}, {ctx::colorMatrix, kNeutralMatrixFirst}});
-    for (int i = 0; i < 256; ++i) {
-        ASSERT_EQ(context.Get(ctx::tableBlue, i), StretchedLevel(i)) << i;
-    }
+    // The Linear map at the default exposure, gamma and highlight without a shadow lift; black stays 0.
+    EXPECT_EQ(context.Get(ctx::tableBlue, 0), 0);
+    EXPECT_EQ(context.Get(ctx::tableBlue, 1), 9);
+    EXPECT_EQ(context.Get(ctx::tableBlue, 128), 132);
+    EXPECT_EQ(context.Get(ctx::tableBlue, 255), 255);
     inputs.blackWhite = false;
     inputs.invert = true;
     settings.iproc[iproc::kHighlight] = 180;
@@ -115,12 +93,8 @@ TEST_F(FinalScanTest, CapabilityLevelChoosesCodesOrTablesAndTheTypeFlags) {
     context.Set(ctx::level, 1);
     settings.iproc[iproc::kExposure] = -3;
     Prepare();
-    ExpectFields({{ctx::exposureCode, -1000},
-                  {ctx::destinationCode, 1},
-                  {ctx::reserved212, 0},
-                  {ctx::tablesValid, 0},
-                  {ctx::tableRed, kNotWritten},
-                  {ctx::typeFlagC, kNotWritten}});
+    ExpectFields({{ctx::exposureCode, -1000}, {ctx::destinationCode, 1}, {ctx::reserved212, 0}});
+    ExpectFields({{ctx::tablesValid, 0}, {ctx::tableRed, kNotWritten}, {ctx::typeFlagC, kNotWritten}});
 
     struct Case {
         int level;
@@ -130,7 +104,7 @@ TEST_F(FinalScanTest, CapabilityLevelChoosesCodesOrTablesAndTheTypeFlags) {
     };
     for (const Case& c : {Case{2, kOcr, kNotWritten, kNotWritten}, Case{3, kOcr, 1, kNotWritten}, Case{4, kOcr, 1, 0},
                           Case{4, kCopyAndFax, 0, 1}}) {
-        block.fill(kUntouched);
+        FillBlock();
         context.Set(ctx::level, c.level);
         settings.imageTypes.current = c.imageType;
         const FinalScanResult result = Prepare();
@@ -159,15 +133,9 @@ TEST_F(FinalScanTest, FlagsFollowTheImageTypeAndTheActivePage) {
     settings.windows95Icm = 1;
     Prepare();
     EXPECT_EQ(settings.docSource, 1);
-    ExpectFields({{ctx::docSource, 1},
-                  {ctx::imageTypeCode, 0x1234},
-                  {ctx::typeFlagA, 1},
-                  {ctx::typeFlagB, 1},
-                  {ctx::sharpness, 500},
-                  {ctx::colorMatchMode, 1},
-                  {ctx::isFinal, 1},
-                  {ctx::isPreview, 0},
-                  {ctx::previewStarted, 0}});
+    ExpectFields({{ctx::docSource, 1}, {ctx::imageTypeCode, 0x1234}, {ctx::typeFlagA, 1}, {ctx::typeFlagB, 1}});
+    ExpectFields({{ctx::sharpness, 500}, {ctx::colorMatchMode, 1}});
+    ExpectFields({{ctx::isFinal, 1}, {ctx::isPreview, 0}, {ctx::previewStarted, 0}});
     EXPECT_EQ(context.Text(ctx::profileName), "qa4100r.icm");
     EXPECT_EQ(Key("ImageSetting", "IprocValue12"), "1");
 

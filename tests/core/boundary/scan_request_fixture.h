@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <utility>
@@ -23,7 +22,7 @@ inline constexpr int64_t kNotWritten = -1;
 class ScanRequestTest : public SettingsTest {
   protected:
     ScanRequestTest() {
-        block.fill(kUntouched);
+        FillBlock();
         context.Set(ctx::level, 2);
         context.Set(ctx::optionUnit, 2);
         context.Set(ctx::printerPresetCount, 6);
@@ -43,6 +42,7 @@ class ScanRequestTest : public SettingsTest {
         }
     }
 
+    void FillBlock() { std::fill(block.begin(), block.end(), kUntouched); }
     bool IsUntouched(ContextField field) const {
         const uint8_t* p = context.Bytes(field);
         return std::all_of(p, p + field.width * field.count, [](uint8_t b) { return b == kUntouched; });
@@ -63,9 +63,6 @@ class ScanRequestTest : public SettingsTest {
         }
         return true;
     }
-
-    std::array<uint8_t, kSourceContextSize> block{};
-    SourceContext context{block.data()};
 };
 
 }  // namespace korva::test

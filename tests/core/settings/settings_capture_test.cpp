@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "core/settings/catalogue_build.h"
@@ -23,12 +24,10 @@ class SettingsCaptureTest : public test::SettingsTest {
         view.areaWidth = 850;
         view.areaHeight = 1100;
     }
-    std::vector<uint8_t> block = std::vector<uint8_t>(kSourceContextSize, 0);
-    SourceContext context{block.data()};
     PreviewView view;
 };
 
-TEST_F(SettingsCaptureTest, CapturedBlocksCarryTheSettingsTheFieldsAndTheSelection) {
+TEST_F(SettingsCaptureTest, ACapturedBlockCarriesTheSettingsTheFieldsAndTheSelectionAndRestoresThem) {
     settings.imageTypes.current = 5;  // line art: one bit per pixel
     settings.iproc = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
     settings.locks.image = 1;
@@ -38,21 +37,29 @@ TEST_F(SettingsCaptureTest, CapturedBlocksCarryTheSettingsTheFieldsAndTheSelecti
     const DisplayedSizes sizes{"8.5", "11", "bad", ""};
     const SettingsBlock b =
         CaptureSettings(settings, view, sizes, {850, 1100, 10, 20}, BlockUse::kDialog, services.strings);
-    EXPECT_EQ(b.imageType, 5);
     EXPECT_EQ(b.width, 850u);
     EXPECT_EQ(b.height, 1100u);
     EXPECT_EQ(b.outWidth, 0u);
-    EXPECT_EQ(b.exposure, 1);
-    EXPECT_EQ(b.sharpness, 13);
     EXPECT_EQ(b.threshold, 5);
-    EXPECT_EQ(b.saturation, 7);
-    EXPECT_EQ(b.param9, 10);
+    EXPECT_EQ(b.sharpness, 13);
     EXPECT_EQ(b.imageLocked, 1);
     EXPECT_EQ(b.darkDocument, 1);
     EXPECT_EQ(b.currentRect, view.currentRect);
     EXPECT_EQ(b.selectionTop, 20);
     EXPECT_EQ(FieldText(b.toneMap.name), "Darken");
 
+    // Applied to cleared settings, the block brings back all but the four parameters it does not hold.
+    settings.iproc.fill(0);
+    settings.imageTypes.current = settings.toneMaps.current = 0;
+    ApplySettingsBlock(settings, view, context, b, services.strings, false);
+    EXPECT_EQ(settings.iproc, (std::array<int32_t, 14>{1, 2, 3, 4, 5, 6, 7, 0, 9, 10, 0, 0, 13, 0}));
+    EXPECT_EQ(settings.imageTypes.current, 5);
+    EXPECT_EQ(settings.toneMaps.current, 2);
+    EXPECT_EQ(settings.savedLocks.image, 1);
+    EXPECT_EQ(settings.darkDocument, 1);
+
+    // A marquee block takes the saved image lock.
+    settings.savedLocks.image = 0;
     settings.toneMaps.current = settings.toneMaps.count;
     settings.imageTypes.current = 1;
     const SettingsBlock marquee = CaptureSettings(settings, view, sizes, {}, BlockUse::kMarquee, services.strings);
@@ -61,39 +68,19 @@ TEST_F(SettingsCaptureTest, CapturedBlocksCarryTheSettingsTheFieldsAndTheSelecti
     EXPECT_EQ(FieldText(marquee.toneMap.name), "User Defined");
 }
 
-TEST_F(SettingsCaptureTest, ApplyingABlockRestoresTheSettingsAndPlacesTheSelection) {
+TEST_F(SettingsCaptureTest, ApplyingABlockLimitsItsIndicesAndPlacesTheSelection) {
     SettingsBlock b;
-    b.docSource = 1;
     b.imageType = 40;
     b.destination = -3;
-    b.scanResolution = 600;
-    b.unit = 2;
-    b.exposure = -4;
-    b.threshold = 99;
-    b.sharpness = 2;
     b.toneMapIndex = 4;
-    b.channelGamma = {1.5f, 1.0f, 1.0f};
-    b.imageLocked = 1;
-    b.darkDocument = 1;
-    b.focusPosition = 2.5f;
     b.selectionLeft = 425;
     b.selectionTop = 550;
     b.selectionWidth = 2000;  // runs past the view: clamped
     b.selectionHeight = 275;
     ApplySettingsBlock(settings, view, context, b, services.strings, false);
-    EXPECT_EQ(settings.docSource, 1);
     EXPECT_EQ(settings.imageTypes.current, 7);
     EXPECT_EQ(settings.destinations.current, 0);
-    EXPECT_EQ(settings.scanResolution, 600);
-    EXPECT_EQ(settings.displayUnit, 2);
-    EXPECT_EQ(settings.iproc[iproc::kExposure], -4);
-    EXPECT_EQ(settings.iproc[iproc::kThreshold], 99);
-    EXPECT_EQ(settings.iproc[iproc::kSharpness], 2);
     EXPECT_EQ(settings.toneMaps.current, 4);
-    EXPECT_EQ(settings.channelGamma[0], 1.5f);
-    EXPECT_EQ(settings.savedLocks.image, 1);
-    EXPECT_EQ(settings.darkDocument, 1);
-    EXPECT_EQ(settings.focusPosition, 2.5f);
     EXPECT_EQ(view.currentRect, (Rect{170, 220, 339, 330}));
     EXPECT_EQ(context.Get(ctx::dsAreaWidth), 0);
 

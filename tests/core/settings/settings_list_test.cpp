@@ -17,9 +17,6 @@ namespace {
 class SettingsListTest : public test::SettingsTest {
   protected:
     void SetUp() override { LoadWith(""); }
-    std::string Folder(const std::string& file = "") const {
-        return std::string(test::kSettingsFolder) + (file.empty() ? "" : "\\" + file);
-    }
     // Saves `count` marquees whose document sources number them from `first` under a new name.
     void SaveMarquees(SettingsList& list, const std::string& name, int count, int first) {
         std::vector<Marquee> marquees(static_cast<size_t>(count));
@@ -95,12 +92,6 @@ TEST_F(SettingsListTest, SelectedSettingsRestoreTheirMarqueesInFileOrder) {
     }
     const std::vector<int32_t> one = {1};
     EXPECT_EQ(ReadMarqueesForRestore(list, settings, services, "", one, 1).size(), 3u);
-
-    // A count larger than the records in the file stops at the short read.
-    std::string bytes = dir.ReadFile(Folder("ENV0001.set"));
-    bytes[48] = 100;
-    dir.WriteFile(Folder("Env.stt"), bytes.substr(0, bytes.size() - 1));
-    EXPECT_EQ(ReadMarqueesForRestore(list, settings, services, "Env.stt", {}, 0).size(), 2u);
 }
 
 TEST_F(SettingsListTest, LoadingABlockChoosesTheFileByTheSelection) {

@@ -5,7 +5,7 @@
 namespace korva {
 namespace {
 
-TEST(ParseDisplayNumberTest, ReadsWholeAndFractionWithTheLocaleSeparator) {
+TEST(ParseDisplayNumberTest, ReadsHundredthsWithTheLocaleSeparatorAndRejectsEverythingElse) {
     EXPECT_EQ(ParseDisplayNumber("8.5", '.'), 850u);
     EXPECT_EQ(ParseDisplayNumber("8.05", '.'), 805u);
     EXPECT_EQ(ParseDisplayNumber("8.567", '.'), 856u);
@@ -15,27 +15,18 @@ TEST(ParseDisplayNumberTest, ReadsWholeAndFractionWithTheLocaleSeparator) {
     EXPECT_EQ(ParseDisplayNumber("", '.'), 0u);
     EXPECT_EQ(ParseDisplayNumber("8,5", ','), 850u);
     EXPECT_EQ(ParseDisplayNumber("1.5 in", '.'), 150u);
-}
-
-TEST(ParseDisplayNumberTest, RejectsSignsBlanksAndForeignSeparators) {
+    for (const char* bad : {"12 inches", "-1", "+1.5", "1.5x", "1 000"}) {
+        EXPECT_FALSE(ParseDisplayNumber(bad, '.')) << bad;
+    }
     EXPECT_FALSE(ParseDisplayNumber("8.5", ','));
-    EXPECT_FALSE(ParseDisplayNumber("12 inches", '.'));
-    EXPECT_FALSE(ParseDisplayNumber("-1", '.'));
-    EXPECT_FALSE(ParseDisplayNumber("+1.5", '.'));
-    EXPECT_FALSE(ParseDisplayNumber("1.5x", '.'));
-    EXPECT_FALSE(ParseDisplayNumber("1 000", '.'));
-}
-
-TEST(ParseDisplayNumberTest, KeepsTheFieldWidthAndTheWidthsOfItsArithmetic) {
     // Only 11 characters are read: the trailing "x" is never seen.
     EXPECT_EQ(ParseDisplayNumber("1.500000000x", '.'), 150u);
-    // The whole part before a separator is a 16-bit number.
+    // The whole part before a separator is a 16-bit number; without one, the value times 100 wraps at 32 bits.
     EXPECT_EQ(ParseDisplayNumber("65537.5", '.'), 150u);
-    // Without a separator the value times 100 wraps at 32 bits.
-    EXPECT_EQ(ParseDisplayNumber("42949673", '.'), 4294967300u % 4294967296u);
+    EXPECT_EQ(ParseDisplayNumber("42949673", '.'), 4u);
 }
 
-TEST(FormatLengthTest, ShowsLengthsInEachUnit) {
+TEST(FormatLengthTest, ShowsLengthsInEachUnitWithBothPixelRules) {
     EXPECT_EQ(ToUnitKind(1), UnitKind::kPixels);
     EXPECT_EQ(ToUnitKind(2), UnitKind::kCentimetres);
     EXPECT_EQ(ToUnitKind(7), UnitKind::kInches);
@@ -47,25 +38,19 @@ TEST(FormatLengthTest, ShowsLengthsInEachUnit) {
     EXPECT_EQ(FormatDocumentLength(0, UnitKind::kInches, 300, PixelRule::kSizeDisplay, '.'), "0.01");
     EXPECT_EQ(FormatDocumentLength(0, UnitKind::kCentimetres, 300, PixelRule::kSizeDisplay, '.'), "0.01");
     EXPECT_EQ(FormatDocumentLength(1, UnitKind::kCentimetres, 300, PixelRule::kSizeDisplay, '.'), "0.02");
-
-    EXPECT_EQ(FormatDisplayValue(850, UnitKind::kInches, '.'), "8.50");
     EXPECT_EQ(FormatDisplayValue(805, UnitKind::kCentimetres, ','), "8,05");
     EXPECT_EQ(FormatDisplayValue(255099, UnitKind::kPixels, '.'), "2550");
-}
 
-TEST(FormatLengthTest, TheTwoPixelRulesDifferForLargeLengthsAtOddResolutions) {
     // 150 dpi is not a multiple of 100: the size display multiplies exactly, a unit change by 150 / 100.
     EXPECT_EQ(DocumentToPixels(20001, 150, PixelRule::kSizeDisplay), 30001u);
     EXPECT_EQ(DocumentToPixels(20001, 150, PixelRule::kUnitChange), 20001u);
     EXPECT_EQ(DocumentToPixels(10000, 150, PixelRule::kUnitChange), 15000u);
-    EXPECT_EQ(DocumentToPixels(850, 300, PixelRule::kUnitChange), 2550u);
     // The exact product wraps at 32 bits.
     EXPECT_EQ(DocumentToPixels(30000000, 250, PixelRule::kSizeDisplay), 32050327u);
 }
 
 TEST(ConversionTest, DisplayValuesBecomeDocumentLengthsRoundedUp) {
     EXPECT_EQ(DisplayToDocument(2159, UnitKind::kCentimetres, 300), 850u);  // 21.59 cm -> 8.50 in
-    EXPECT_EQ(DisplayToDocument(850, UnitKind::kInches, 300), 850u);
     EXPECT_EQ(DisplayToDocument(255000, UnitKind::kPixels, 300), 850u);
     EXPECT_EQ(DisplayToDocument(255001, UnitKind::kPixels, 300), 851u);
     EXPECT_EQ(DisplayToDocument(255001, UnitKind::kPixels, 0), 0u);
@@ -82,7 +67,6 @@ TEST(ConversionTest, SizeFieldsMapOntoThePreviewAlongTheirAxis) {
     view.viewHeight = 440;
     view.areaWidth = 850;
     view.areaHeight = 1100;
-    EXPECT_EQ(DocumentToPreview(SizeField::kWidth, 850, view), 340u);
     EXPECT_EQ(DocumentToPreview(SizeField::kOutHeight, 550, view), 220u);
     EXPECT_EQ(DocumentToPreview(SizeField::kWidth, 3, view), 1u);  // 1.2 rounds to 1
     EXPECT_EQ(DocumentToPreview(SizeField::kWidth, 4, view), 2u);  // 1.6 rounds to 2
