@@ -27,20 +27,8 @@ FilterTestImage FilterWhole(FilterTestImage& image, uint8_t mode, const FilterPa
     return inPlace ? image : out;
 }
 
-TEST(FilterWeightsTest, DivisorsAreTheWeightedMemberCountsAndClassesFollowTheSize) {
-    for (uint32_t size = kFilterMinKernelSize; size <= kFilterMaxKernelSize; ++size) {
-        const FilterWeights& weights = FilterWeightsFor(size);
-        const int used = FilterGroupsOfClass(static_cast<int>(FilterSizeClass(size)));
-        int32_t sum = 0;
-        for (int g = 0; g < kFilterGroupCount; ++g) {
-            sum += weights.weights[g] * kFilterGroupMembers[g];
-            if (g >= used) {
-                EXPECT_EQ(weights.weights[g], 0) << size;
-            }
-        }
-        EXPECT_EQ(sum, weights.divisor) << size;
-    }
-
+// A divisor that is not the weighted member count shows as a changed uniform image below.
+TEST(FilterWeightsTest, ClassesFollowTheKernelSize) {
     const std::vector<std::pair<uint32_t, uint32_t>> classes = {{3, 1},  {8, 1},  {9, 2},  {14, 2},
                                                                 {15, 3}, {21, 3}, {22, 4}, {30, 4}};
     for (const auto& [size, sizeClass] : classes) {
