@@ -16,14 +16,10 @@ using test::Bgr;
 using test::BitAt;
 using test::Grey;
 using test::Image24;
-
-RenderType LineArt(int32_t mode, DropoutColour dropout = DropoutColour::kNone) {
-    return RenderType{ColourClass::kBlackWhite, 1, mode, dropout};
-}
+using test::LineArt;
 
 TEST(LineArtTest, ModeNoneUsesTheLightenedThresholdAndTheDropoutLevel) {
-    EXPECT_EQ(ModeNoneThreshold(128), 173);
-    // Threshold 128: offset 128 - 173 = -45, so level 173 is black and 174 white.
+    // Threshold 128 is lightened to 173 (offset 128 - 173 = -45): level 173 is black and 174 white.
     RenderedImage image = Image24(2, 1, [](int32_t x, int32_t) { return Grey(x == 0 ? 173 : 174); });
     HalftoneLineArt(image, LineArt(0), 128);
     EXPECT_EQ(image.pixels, (std::vector<uint8_t>{0x7F, 0xFF, 0xFF, 0xFF}));

@@ -11,14 +11,11 @@ namespace {
 
 using test::Bgr;
 using test::Grey;
+using test::LineArt;
 using test::Preview;
 
 constexpr RenderType kColour24{};
 constexpr RenderType kGrey8{ColourClass::kGrey, 8, 0, DropoutColour::kNone};
-
-RenderType LineArt(int32_t mode) {
-    return RenderType{ColourClass::kBlackWhite, 1, mode, DropoutColour::kNone};
-}
 
 // Neutral values with shadow 0 and the "Linear" tone map: the display tables are the shadow stretch
 // i -> trunc((i + 0.5) * 237 / 245 + 8) for i >= 1.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/imaging/render_type.h"
 #include "core/imaging/rendered_image.h"
 #include "core/preview/packed_dib.h"
 
@@ -19,6 +20,10 @@ struct Bgr {
 
 inline Bgr Grey(uint8_t level) {
     return {level, level, level};
+}
+
+inline RenderType LineArt(int32_t mode, DropoutColour dropout = DropoutColour::kNone) {
+    return RenderType{ColourClass::kBlackWhite, 1, mode, dropout};
 }
 
 // A 24-bit image whose pixel (x, y), y counted in memory order, is colour(x, y); padding bytes are 0xEE

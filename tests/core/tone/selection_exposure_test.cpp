@@ -28,15 +28,14 @@ int32_t HighlightAfter(const PackedDib& image, const Rect& selection) {
     return settings.iproc[iproc::kHighlight];
 }
 
-TEST(ExposeSelectionTest, TheHighlightFollowsTheBrightestPartOfTheSelection) {
+TEST(ExposeSelectionTest, TheHighlightFollowsTheBrightestPartOfTheSelectionOrOfAUsablePreview) {
     const PackedDib image = TwoHalves(60, 200);
     const int32_t dark = HighlightAfter(image, Rect{0, 0, 31, 31});
     const int32_t bright = HighlightAfter(image, Rect{32, 0, 63, 31});
     EXPECT_LT(dark, bright);
     EXPECT_EQ(HighlightAfter(image, Rect{}), bright);  // no selection: the whole preview
-}
 
-TEST(ExposeSelectionTest, WithoutAUsablePreviewNothingChanges) {
+    // Without a usable preview nothing changes.
     ScanSettings settings;
     settings.iproc[iproc::kHighlight] = 245;
     EXPECT_FALSE(ExposeSelection(settings, SelectionExposure{}));

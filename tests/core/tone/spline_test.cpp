@@ -68,10 +68,7 @@ TEST(SplineTest, CurveSkipsPointsNotInForceClampsAndRounds) {
 
     ToneCurve untouched;
     untouched.fill(77);
-    std::array<SplinePoint, 5> none = points;
-    for (SplinePoint& point : none) {
-        point.inForce = 0;
-    }
+    const std::array<SplinePoint, 5> none{};
     EXPECT_EQ(BuildSplineCurve(none, untouched), kSplineNoCurve);
     EXPECT_EQ(untouched[0], 77);
     EXPECT_EQ(untouched[255], 77);

@@ -5,20 +5,6 @@
 namespace korva {
 namespace {
 
-TEST(ToneStateTest, ExposureParamsCarryTheStateInSinglePrecision) {
-    ToneState state;
-    state.exposureTenths = -5;
-    state.gammaPercent = 180;
-    state.highlightLevel = 300;
-    state.grayBalancePercent = 40;
-    const ExposureParams params = ExposureParamsFromState(state);
-    EXPECT_EQ(params.exposure, -0.5f);
-    EXPECT_EQ(params.gamma, 1.8f);
-    EXPECT_EQ(params.highlight, 300);
-    EXPECT_EQ(params.shadow, 8);
-    EXPECT_EQ(params.grayBalancePercent, 40);
-}
-
 TEST(ToneStateTest, ExposureAndHighlightFollowEachOtherWithinTheSliderRanges) {
     ToneState state;
     state.exposureTenths = 20;
