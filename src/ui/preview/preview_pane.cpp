@@ -173,6 +173,7 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
             RunPaneActions(pane_.OnButtonDown(point, (first & MK_SHIFT) != 0));
             return 0;
         case WM_MOUSEMOVE:
+            // The model acts on moves only during a drag; hovering need not copy the settings each time.
             if (pane_.Interaction().dragging) {
                 SyncPaneSettings();
                 RunPaneActions(pane_.OnMouseMove(point));
