@@ -407,6 +407,65 @@ def badge(c, cx, cy):
 
 
 # ---------------------------------------------------------------------------------------------------
+# The Tone Correction window: gradient bars per channel (42 x 42, stretched over their controls), the
+# channel pictures beside the channel buttons and the Highlight / Shadow mark.
+
+CHANNEL_COLOURS = {"R": (255, 0, 0), "G": (0, 255, 0), "B": (0, 0, 255), "M": (255, 255, 255)}
+# Levels the platform would map to the 3-D colours are moved one step so the bars stay neutral.
+MAPPED_GREYS = {128: 127, 192: 191, 223: 222}
+
+
+def gradient_level(colour, t):
+    level = lambda v: int(round(v * t))
+    rgb = tuple(level(v) for v in colour)
+    if rgb[0] == rgb[1] == rgb[2] and rgb[0] in MAPPED_GREYS:
+        rgb = (MAPPED_GREYS[rgb[0]],) * 3
+    return rgb
+
+
+def gradient_bar(channel, horizontal):
+    """Dark to light: left to right for the bar under the curve, bottom to top for the bar beside it."""
+    size = 42
+    c = Canvas(size, size, BLACK)
+    for i in range(size):
+        colour = gradient_level(CHANNEL_COLOURS[channel], i / float(size - 1))
+        if horizontal:
+            c.fill(i, 0, i + 1, size, colour)
+        else:
+            c.fill(0, size - 1 - i, size, size - i, colour)
+    return c
+
+
+def channel_picture(channel):
+    c = Canvas(26, 14, WHITE)
+    c.shape(box(0, 0, 26, 14), None, INK)
+    if channel == "M":
+        for k, stripe in enumerate(("R", "G", "B")):
+            c.fill(2 + 3 * k, 2, 5 + 3 * k, 12, CHANNEL_COLOURS[stripe])
+    else:
+        c.fill(2, 2, 11, 12, CHANNEL_COLOURS[channel])
+    c.shape(box(2, 2, 11, 12), None, INK)
+    c.text(15, 3, channel, INK)
+    return c
+
+
+def tone_mark():
+    c = Canvas(16, 16, FACE)
+    c.shape(polygon([(8, 1), (15, 14), (1, 14)]), WHITE, INK)
+    c.fill(7, 7, 9, 12, INK)
+    return c
+
+
+def tone_pictures():
+    pictures = {"gmcbsh.bmp": tone_mark()}
+    for channel, name in (("M", "master"), ("R", "red"), ("G", "green"), ("B", "blue")):
+        pictures["gmbmp%sh.bmp" % channel.lower()] = gradient_bar(channel, True)
+        pictures["gmbmp%sv.bmp" % channel.lower()] = gradient_bar(channel, False)
+        pictures["%sc.bmp" % name] = channel_picture(channel)
+    return pictures
+
+
+# ---------------------------------------------------------------------------------------------------
 # Small pictures beside the command buttons and elsewhere (24 x 24 and smaller)
 
 def mainpreview():
@@ -785,6 +844,7 @@ def main():
     for name, glyph in (("atscan", glyph_atscan), ("expose", glyph_expose), ("locate", glyph_locate)):
         for state in ("", "S", "D"):
             pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state)
+    pictures.update(tone_pictures())
     for name, canvas in pictures.items():
         save_bitmap(name, canvas)
 
