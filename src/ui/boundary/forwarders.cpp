@@ -35,4 +35,9 @@ LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LP
     return ui ? ui->PreviewWndProc(window, message, first, second) : ::DefWindowProcA(window, message, first, second);
 }
 
+INT_PTR CALLBACK ToneDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ToneDialogProc(window, message, first, second) : FALSE;
+}
+
 }  // namespace korva

@@ -17,6 +17,7 @@
 #include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
 #include "ui/preview/global_dib.h"
+#include "ui/tone/tone_dialog.h"
 
 namespace korva {
 
@@ -41,6 +42,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     INT_PTR PhotoPageProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
     LRESULT PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ToneDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -165,6 +167,10 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void DrawTabCaptions(HWND dialog);
     HFONT CaptionFontHandle();
 
+    // The Tone Correction window (tone_window.cpp).
+    void OpenToneDialog();
+    void RedrawForDialog();
+
     HINSTANCE instance_;
     Win32Services services_;
 
@@ -189,6 +195,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     GlobalDib previewImage_;
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
+    ToneDialog toneDialog_{instance_, settings_, [this] { RedrawForDialog(); }};
 };
 
 }  // namespace korva

@@ -6,6 +6,7 @@
 #include "core/boundary/data_source_calls.h"
 #include "core/mainwin/document_sizes.h"
 #include "core/mainwin/ocr_options.h"
+#include "core/mainwin/tool_window_closing.h"
 #include "core/preview/image_files.h"
 #include "core/preview/pane_ids.h"
 #include "core/settings/driver_settings.h"
@@ -33,6 +34,9 @@ constexpr UINT kHelpQuit = 2;
 }  // namespace
 
 void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
+    if (ClosesToolWindows(id)) {
+        toneDialog_.Close();
+    }
     switch (id) {
         case 1:
             ScanButton();
@@ -68,6 +72,9 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
             return;
         case 729:
             ScanAllMarquees();
+            return;
+        case 944:
+            OpenToneDialog();
             return;
         case pane::kIdDeleteMarquee:  // the Delete key in the pane
             SyncPaneSettings();
