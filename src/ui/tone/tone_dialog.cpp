@@ -62,8 +62,15 @@ HWND ToneDialog::Open(HWND owner, DLGPROC forwarder) {
 
 void ToneDialog::Close() {
     if (window_) {
-        ::DestroyWindow(window_);
+        Destroy();
     }
+}
+
+// The session ends first, so that the focus leaving a level field while the window goes away changes
+// nothing any more.
+void ToneDialog::Destroy() {
+    session_.reset();
+    ::DestroyWindow(window_);
 }
 
 INT_PTR ToneDialog::DialogProc(HWND window, UINT message, WPARAM first, LPARAM second) {
@@ -201,7 +208,7 @@ void ToneDialog::OnDestroy() {
 }
 
 void ToneDialog::Finish() {
-    ::DestroyWindow(window_);
+    Destroy();
     redrawPreview_();
 }
 
@@ -438,9 +445,8 @@ void ToneDialog::OnPaint() {
 
 // The area drawn into a bitmap that starts kStrip pixels above it.
 void ToneDialog::DrawArea(HDC dc, int width, int height) {
-    OwnedBrush strip(::CreateSolidBrush(RGB(192, 192, 192)));
     const RECT all{0, 0, width, height + 2 * kStrip};
-    ::FillRect(dc, &all, strip.Get());
+    ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_3DFACE));  // the strips show the dialog face
     const RECT area{0, kStrip, width, height + kStrip};
     ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     ::FrameRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
@@ -507,7 +513,7 @@ void ToneDialog::OnButtonDown(POINT client) {
 }
 
 void ToneDialog::OnMouseMove(POINT client) {
-    if (!dragging_) {
+    if (!dragging_ || !session_) {
         return;
     }
     const RECT area = AreaRect();
@@ -519,11 +525,14 @@ void ToneDialog::OnButtonUp(POINT client) {
     if (!dragging_) {
         return;
     }
-    const RECT area = AreaRect();
-    SetPoint(dragPoint_, DragLevel(AreaPoint(client).y, area.bottom - area.top));
+    dragging_ = false;
     ::ReleaseCapture();
     ::ClipCursor(nullptr);
-    dragging_ = false;
+    if (!session_) {
+        return;
+    }
+    const RECT area = AreaRect();
+    SetPoint(dragPoint_, DragLevel(AreaPoint(client).y, area.bottom - area.top));
     redrawPreview_();
 }
 

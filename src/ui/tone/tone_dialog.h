@@ -50,6 +50,7 @@ class ToneDialog {
     void OnDelete();
     void OnOk();
     void Finish();
+    void Destroy();
 
     void LeaveBuiltIn();
     void SetPoint(int point, int32_t level);
