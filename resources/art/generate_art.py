@@ -451,8 +451,7 @@ def channel_picture(channel):
 
 def tone_mark():
     c = Canvas(16, 16, FACE)
-    c.shape(polygon([(8, 1), (15, 14), (1, 14)]), WHITE, INK)
-    c.fill(7, 7, 9, 12, INK)
+    c.shape(polygon([(8, 2), (15, 15), (1, 15)]), INK)
     return c
 
 
