@@ -153,8 +153,13 @@ TEST_F(ToneDialogTest, ASavedMapIsInTheListAfterReactivationAndCancelDropsSaves)
 
     dialog = OpenTone();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Text(dialog, kCombo), "Evening");
+    ASSERT_EQ(::SendDlgItemMessageA(dialog, kCombo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>("Evening")),
+              6);
+    ::SendDlgItemMessageA(dialog, kCombo, CB_SETCURSEL, 6, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kCombo, CBN_SELCHANGE), 0);
     EXPECT_EQ(Level(dialog, 1), 20);
+    EXPECT_TRUE(Enabled(dialog, 510));
     ::SetDlgItemTextA(dialog, kCombo, "Dropped");
     Click(dialog, 500);
     Click(dialog, IDCANCEL);
