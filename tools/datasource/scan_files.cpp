@@ -52,7 +52,8 @@ std::vector<uint8_t> EncodeTiff16(int32_t width,
     };
     std::vector<uint8_t> out;
     out.reserve(pixelOffset + pixelBytes);
-    out.insert(out.end(), {'I', 'I', 42, 0});
+    tools::PutLe16(out, 0x4949);  // "II": little-endian
+    tools::PutLe16(out, 42);
     tools::PutLe32(out, kHeaderBytes);
     tools::PutLe16(out, kEntries);
     for (const Entry& e : entries) {
