@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,12 @@ namespace {
 
 namespace twain = korva::twain;
 
-constexpr char kBasics[] =
-    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=0\r\nPhoto ResList=7\r\n"
-    "Photo Resolution=300\r\n";
+// Both pages at 300 dpi, the marquees of the last run kept, and `page` choosing the page and its image type.
+std::string Basics(const std::string& page = "Tab Flag=0\r\n") {
+    return "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nPhoto ResList=7\r\n"
+           "Photo Resolution=300\r\nOCR ResList=7\r\nOCR Resolution=300\r\n" +
+           page;
+}
 
 std::string ScanFolder() {
     return DriverFolder() + "\\SCANS";
@@ -204,33 +208,39 @@ Marquee TwoInchMarquee(int32_t left, int32_t imageType) {
     return marquee;
 }
 
-// A built-in image type and the bits per pixel of its file: 36-bit colour and 4096 grey levels in 16-bit
-// samples, 24-bit colour, 256 colours, 256 grey levels, line art.
-class ImageTypeScanTest : public SimulatedScannerTest,
-                          public ::testing::WithParamInterface<std::pair<int, uint32_t>> {};
+// The image types the pages choose, and the bits per pixel of their files: colour and black-and-white
+// photos on the Photo page, line art with a threshold on the OCR page.
+struct PageType {
+    const char* name;
+    const char* keys;
+    uint32_t bitsPerPixel;
+};
+
+void PrintTo(const PageType& type, std::ostream* out) {
+    *out << type.name;
+}
+
+class ImageTypeScanTest : public SimulatedScannerTest, public ::testing::WithParamInterface<PageType> {};
 
 TEST_P(ImageTypeScanTest, AFinalScanOfATwoInchMarqueeAt300DpiGivesA600PixelSquareOfItsType) {
-    const auto [imageType, bitsPerPixel] = GetParam();
-    Open(kBasics, {}, {TwoInchMarquee(1000, imageType)});
+    Open(Basics(GetParam().keys), {}, {TwoInchMarquee(1000, 1)});
     Command(1);
     Pump(5000, 1);
     const std::vector<std::string> images = ScannedImages();
     ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(ShapeOf(ScanFolder() + "\\" + images[0]), (ImageShape{600, 600, bitsPerPixel}));
+    EXPECT_EQ(ShapeOf(ScanFolder() + "\\" + images[0]), (ImageShape{600, 600, GetParam().bitsPerPixel}));
     EXPECT_NE(ReadBytes(ScanFolder() + "\\SCAN0001.TXT").find("dpi=300"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(BuiltInTypes,
+INSTANTIATE_TEST_SUITE_P(Pages,
                          ImageTypeScanTest,
-                         ::testing::Values(std::pair{0, 48u},
-                                           std::pair{1, 24u},
-                                           std::pair{2, 16u},
-                                           std::pair{3, 8u},
-                                           std::pair{4, 8u},
-                                           std::pair{5, 1u}));
+                         ::testing::Values(PageType{"ColourPhoto", "Tab Flag=0\r\nColor Selection=990\r\n", 24},
+                                           PageType{"GreyPhoto", "Tab Flag=0\r\nColor Selection=991\r\n", 8},
+                                           PageType{"LineArt", "Tab Flag=1\r\nBlackWhite Option=982\r\n", 1}),
+                         [](const ::testing::TestParamInfo<PageType>& info) { return std::string(info.param.name); });
 
 TEST_F(SimulatedScannerTest, AScanOfAllMarqueesWritesOneImagePerMarquee) {
-    Open(kBasics, {}, {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
+    Open(Basics(), {}, {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
     Command(729);
     Pump(10000, 2);
     Pump(300);
@@ -245,7 +255,7 @@ TEST_F(SimulatedScannerTest, ABatchOfTwoSavedSettingsWritesTheirImagesInsteadOfT
     page.selectionWidth = 100;
     page.selectionHeight = 150;
     const Marquee saved[] = {TwoInchMarquee(0, 5)};
-    Open(kBasics, {}, {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 1), TwoInchMarquee(5000, 1)});
+    Open(Basics(), {}, {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 1), TwoInchMarquee(5000, 1)});
     ASSERT_TRUE(WriteSettingsFile(files_, DriverFolder() + "\\SETTINGS\\ENV0000.set", "line art", saved, {}));
     ASSERT_TRUE(WriteSettingsFile(files_, DriverFolder() + "\\SETTINGS\\ENV0001.set", "page", {}, page));
     // The keys as the saved-settings dialog writes them after it has sent the scan command.
@@ -265,7 +275,7 @@ TEST_F(SimulatedScannerTest, ABatchOfTwoSavedSettingsWritesTheirImagesInsteadOfT
 }
 
 TEST_F(SimulatedScannerTest, APreviewFailsWhileTheLampIsOff) {
-    Open(kBasics, "LampOff=1\r\n", {});
+    Open(Basics(), "LampOff=1\r\n", {});
     Command(733);
     Pump(300);
     EXPECT_EQ(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
