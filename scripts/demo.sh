@@ -87,7 +87,11 @@ wine reg delete "$metrics" /v CaptionHeight /f </dev/null >/dev/null 2>&1  # lef
 for session in "large 1024x768" "small 800x600"; do
     read -r tag screen <<<"$session"
     script="$KORVA_ROOT/build/demo-$tag.script"
-    sed -e "s|@OUT@|${out//\\/\\\\}|g" -e "s|@TAG@|$tag|g" -e "s|@SCREEN@|$screen|g" scripts/demo.script.in >"$script"
+    # A marquee around the chart's photograph, in pane pixels of each template.
+    photo="60 62 316 252"
+    [ "$tag" = small ] && photo="42 44 222 178"
+    sed -e "s|@OUT@|${out//\\/\\\\}|g" -e "s|@TAG@|$tag|g" -e "s|@SCREEN@|$screen|g" -e "s|@PHOTO@|$photo|g" \
+        scripts/demo.script.in >"$script"
     if [ "$tag" = small ]; then
         wine reg add "$metrics" /v CaptionHeight /d -330 /f </dev/null >/dev/null 2>&1
     fi
