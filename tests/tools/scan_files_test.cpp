@@ -10,6 +10,7 @@
 #include "support/temp_dir.h"
 #include "tools/datasource/batch_plan.h"
 #include "tools/datasource/device_model.h"
+#include "tools/datasource/scan_document.h"
 #include "tools/datasource/scan_files.h"
 
 namespace korva::sim {
@@ -128,6 +129,24 @@ TEST_F(SimulatorFilesTest, ScansAreNumberedFilesWithTheirBlockBesideThem) {
     job.bitsPerSample = 8;
     EXPECT_EQ(WriteScanFiles(posix.files, folder, flat, job, "marquee 2"), folder + "\\SCAN0002.BMP");
     EXPECT_EQ(dir.ReadFile("\\OUT\\SCAN0002.BMP").size(), 54u + 24);
+}
+
+TEST_F(SimulatorFilesTest, APictureFileTakesThePlaceOfTheChartAndADamagedOneIsRefused) {
+    tools::BitmapImage image;  // 2 x 1 pixels: blue, then red
+    image.width = 2;
+    image.height = 1;
+    image.rows = {255, 0, 0, 0, 0, 255, 0, 0};
+    const std::vector<uint8_t> bytes = tools::EncodeBitmapFile(image);
+    dir.WriteFile("\\PICTURE.BMP", std::string(bytes.begin(), bytes.end()));
+    const std::optional<Picture> picture = LoadPicture(posix.files, dir.Win("\\PICTURE.BMP"));
+    ASSERT_TRUE(picture);
+    const ScanDocument document(ScanSource::kFlatbed, &*picture);
+    EXPECT_EQ(document.Colour(100, 100).b, 255);  // the picture spans the page's width: 425 hundredths a pixel
+    EXPECT_EQ(document.Colour(500, 100).r, 255);
+    EXPECT_EQ(document.Colour(500, 600).r, 200);  // below the picture: the bare bed
+
+    dir.WriteFile("\\SHORT.BMP", std::string(bytes.begin(), bytes.end() - 4));
+    EXPECT_FALSE(LoadPicture(posix.files, dir.Win("\\SHORT.BMP")));
 }
 
 TEST_F(SimulatorFilesTest, ABatchScansEveryMarqueeOfTheNamedSettingsInTurn) {
