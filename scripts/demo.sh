@@ -2,13 +2,56 @@
 # Runs the user-interface module with the simulated scanner under Wine: builds what is needed, installs
 # the module, the data source and the host into the Wine prefix's driver folder and starts the host.
 # With a display the session is interactive; without one a scripted session runs on a private Xvfb
-# display and leaves its screenshots as PNG files under out/.
+# display and leaves its screenshots and the scanned images as PNG files under out/, with out/index.html
+# showing them in order with one caption each.
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$KORVA_ROOT"
 
 korva_install_missing || exit 1
 korva_build build/win64 -DCMAKE_TOOLCHAIN_FILE="$KORVA_ROOT/cmake/toolchains/mingw-w64-x86_64.cmake" || exit 1
+
+# demo_collect_scans <tag>: the session's scanned images as out/scan-<tag>-<n>.png, each with a caption
+# line in out/scan-<tag>-<n>.txt made from the block the scanner recorded beside it.
+demo_collect_scans() {
+    local tag=$1 n=0 image side
+    for image in "$driver"/SCANS/SCAN*.BMP "$driver"/SCANS/SCAN*.TIF; do
+        [ -e "$image" ] || continue
+        n=$((n + 1))
+        side="${image%.*}.TXT"
+        convert "$image" "out/scan-$tag-$n.png" 2>/dev/null || continue
+        tr -d '\r' <"$side" | awk -F= -v file="$(basename "$image")" '
+            { v[$1] = $2 }
+            END {
+                split("black and white,grey,colour,256 colours", kind, ",")
+                printf "%s: %s, %s, %d bits per sample, %d x %d pixels at %g dpi\n", file, v["origin"],
+                       kind[v["pixelType"] + 1], v["bitsPerSample"], v["width"], v["height"], v["dpi"]
+            }' >"out/scan-$tag-$n.txt"
+    done
+    rm -rf "$driver/SCANS"
+}
+
+# demo_page: the story as one HTML page, in the order of the script's "#:" lines, for each session.
+demo_page() {
+    echo '<!DOCTYPE html><html><head><meta charset="utf-8"><title>The scanner module at work</title>'
+    echo '<style>body{font-family:sans-serif;margin:2em}figure{margin:1.5em 0}img{max-width:100%;border:1px solid #ccc}</style>'
+    echo '</head><body><h1>The scanner module at work</h1>'
+    local tag name caption scan
+    for tag in large small; do
+        echo "<h2>The $tag template</h2>"
+        while read -r name caption; do
+            if [ "$name" = scans ]; then
+                for scan in out/scan-"$tag"-*.png; do
+                    [ -e "$scan" ] || continue
+                    echo "<figure><img src=\"$(basename "$scan")\"><figcaption>$(cat "${scan%.png}.txt")</figcaption></figure>"
+                done
+            elif [ -e "out/$name-$tag.bmp" ] || [ -e "out/$name-$tag.png" ]; then
+                echo "<figure><img src=\"$name-$tag.png\"><figcaption>$caption</figcaption></figure>"
+            fi
+        done < <(sed -n 's/^#: //p' scripts/demo.script.in)
+    done
+    echo '</body></html>'
+}
 
 interactive=""
 if [ -n "${DISPLAY:-}" ] && xset q >/dev/null 2>&1; then
@@ -22,6 +65,7 @@ driver=$(korva_driver_folder)
 mkdir -p "$driver"
 # A clean start: the built-in settings, no preview and no marquees of an earlier run.
 rm -f "$driver/LOMTWNS.ini" "$driver/PREVIB7.BMP" "$driver/ZOOMINB6.BMP" "$driver"/SETTINGS/*.stt
+rm -rf "$driver/SCANS"
 cp build/win64/src/ui/KVSCANUI.DLL build/win64/tools/datasource/LOMTWNS.DS build/win64/tools/host/korvascan.exe \
     "$driver/"
 host='C:\windows\TWAIN_32\VELDRIX\korvascan.exe'
@@ -33,7 +77,7 @@ if [ -n "$interactive" ]; then
 fi
 
 mkdir -p out
-rm -f out/*.bmp out/*.png
+rm -f out/*.bmp out/*.png out/index.html
 out=$(winepath -w "$KORVA_ROOT/out" 2>/dev/null)
 status=0
 # The largest template on a 1024 x 768 desktop; the smallest on an 800 x 600 desktop whose captions are
@@ -43,7 +87,11 @@ wine reg delete "$metrics" /v CaptionHeight /f </dev/null >/dev/null 2>&1  # lef
 for session in "large 1024x768" "small 800x600"; do
     read -r tag screen <<<"$session"
     script="$KORVA_ROOT/build/demo-$tag.script"
-    sed -e "s|@OUT@|${out//\\/\\\\}|g" -e "s|@TAG@|$tag|g" -e "s|@SCREEN@|$screen|g" scripts/demo.script.in >"$script"
+    # A marquee around the chart's photograph, in pane pixels of each template.
+    photo="60 62 316 252"
+    [ "$tag" = small ] && photo="42 44 222 178"
+    sed -e "s|@OUT@|${out//\\/\\\\}|g" -e "s|@TAG@|$tag|g" -e "s|@SCREEN@|$screen|g" -e "s|@PHOTO@|$photo|g" \
+        scripts/demo.script.in >"$script"
     if [ "$tag" = small ]; then
         wine reg add "$metrics" /v CaptionHeight /d -330 /f </dev/null >/dev/null 2>&1
     fi
@@ -53,12 +101,14 @@ for session in "large 1024x768" "small 800x600"; do
     if [ "$tag" = small ]; then
         wine reg delete "$metrics" /v CaptionHeight /f </dev/null >/dev/null 2>&1
     fi
+    demo_collect_scans "$tag"
 done
+demo_page >out/index.html
 shots=0
 for bmp in out/*.bmp; do
     [ -e "$bmp" ] || continue
     convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp" && shots=$((shots + 1))
 done
-echo "== $shots screenshots under out/:"
+echo "== $shots screenshots and scanned images under out/, shown in order by out/index.html:"
 ls out/*.png 2>/dev/null
 [ "$status" -eq 0 ] && [ "$shots" -gt 0 ]

@@ -18,6 +18,13 @@ struct BitmapImage {
     size_t Stride() const { return ((static_cast<size_t>(width) * bitsPerPixel + 31) / 32) * 4; }
 };
 
+// Little-endian values appended to a byte list.
+void PutLe16(std::vector<uint8_t>& out, uint32_t v);
+void PutLe32(std::vector<uint8_t>& out, uint32_t v);
+
+// The bytes of the bitmap file: file header, info header, colour table, rows.
+std::vector<uint8_t> EncodeBitmapFile(const BitmapImage& image);
+
 bool WriteBitmapFile(const std::string& path, const BitmapImage& image);
 
 }  // namespace korva::tools

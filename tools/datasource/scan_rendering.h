@@ -1,19 +1,13 @@
-// Renders the test document for the area, resolution and pixel type the module wrote into the
-// SourceContext, with the output tables it sent.
+// The preview the data source hands the module: a packed 24-bit bitmap in movable global memory.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
-#include "core/boundary/source_context.h"
+#include "tools/common/bitmap_writer.h"
 
 namespace korva::sim {
 
-// A packed 24-bit bitmap (info header followed by bottom-up rows) of the preview area, or null.
-HGLOBAL RenderPreview(const SourceContext& context);
-
-// Scans the final area in the requested pixel type and writes it as a bitmap file.
-bool WriteFinalScan(const SourceContext& context, const std::string& path);
+// The info header followed by the image's bottom-up rows, or null when memory runs out.
+HGLOBAL PackPreview(const tools::BitmapImage& image, double dpi);
 
 }  // namespace korva::sim

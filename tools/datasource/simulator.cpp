@@ -1,22 +1,21 @@
 #include "tools/datasource/simulator.h"
 
-#include <cstdio>
+#include <vector>
 
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
+#include "tools/datasource/batch_plan.h"
+#include "tools/datasource/scan_files.h"
 #include "tools/datasource/scan_rendering.h"
 
 namespace korva::sim {
 namespace {
 
-constexpr char kSection[] = "Simulator";
+constexpr LPARAM kBusyDone = 2;
 
-std::string IniPath() {
-    return DriverFolder() + "\\LOMTWNS.ini";
-}
-
-int ReadSetting(const char* key, int def) {
-    return static_cast<int>(::GetPrivateProfileIntA(kSection, key, def, IniPath().c_str()));
+void CALLBACK OnBatchTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    TheSimulator().StartBatch();
 }
 
 }  // namespace
@@ -32,23 +31,8 @@ std::string DriverFolder() {
     return std::string(windows) + "\\TWAIN_32\\VELDRIX";
 }
 
-void Simulator::DescribeDevice() {
-    SourceContext c = Context();
-    c.Set(ctx::level, ReadSetting("Level", 6));
-    char model[16] = {};
-    ::GetPrivateProfileStringA(kSection, "Model", "TORVALE", model, sizeof model, IniPath().c_str());
-    c.SetText(ctx::modelName, model);
-    c.Set(ctx::optionUnit, ReadSetting("OptionUnit", 0));
-    c.Set(ctx::bedWidth0, 850);  // flatbed: 8.5 x 11.69 inches
-    c.Set(ctx::bedHeight0, 1169);
-    c.Set(ctx::bedWidth1, 850);  // feeder: legal length
-    c.Set(ctx::bedHeight1, 1400);
-    c.Set(ctx::printerPresetCount, 6);
-    static constexpr uint16_t kResolutions[] = {50, 72, 75, 100, 150, 200, 240, 300, 360, 400, 600};
-    for (uint32_t i = 0; i < std::size(kResolutions); ++i) {
-        c.Set(ctx::resolutionList, kResolutions[i], i);
-    }
-    c.Set(ctx::resolutionCount, std::size(kResolutions));
+std::string Simulator::IniPath() const {
+    return DriverFolder() + "\\LOMTWNS.ini";
 }
 
 bool Simulator::Enable(HWND parent) {
@@ -63,7 +47,9 @@ bool Simulator::Enable(HWND parent) {
         if (!activate_ || !isDialogMsg_ || !deleteDialog_) {
             return false;
         }
-        DescribeDevice();
+        model_ = ReadDeviceModel(profile_, IniPath(), DriverFolder());
+        SourceContext c = Context();
+        DescribeDevice(model_, c);
     }
     mainDialog_ = activate_(parent, context_.data());
     return mainDialog_ != nullptr;
@@ -81,37 +67,118 @@ bool Simulator::ProcessEvent(MSG* message) {
 }
 
 uint16_t Simulator::TakeReply() {
-    const uint16_t reply = reply_;
-    reply_ = twain::kMsgNull;
-    return reply;
+    if (pendingImages_ > 0) {
+        --pendingImages_;
+        return twain::kMsgXferReady;
+    }
+    if (closeRequested_) {
+        closeRequested_ = false;
+        return twain::kMsgCloseDsReq;
+    }
+    return twain::kMsgNull;
+}
+
+const Picture* Simulator::DocumentPicture() {
+    if (model_.imageFile != picturePath_) {
+        picturePath_ = model_.imageFile;
+        picture_ = picturePath_.empty() ? std::nullopt : LoadPicture(files_, picturePath_);
+    }
+    return picture_ ? &*picture_ : nullptr;
 }
 
 LONG_PTR Simulator::PreviewScan() {
-    return reinterpret_cast<LONG_PTR>(RenderPreview(Context()));
+    model_ = ReadDeviceModel(profile_, IniPath(), DriverFolder());
+    SourceContext c = Context();
+    ScanJob job;
+    if (!AnswerPreviewRequest(model_, c) || !JobFromContext(c, model_.optionUnit, job)) {
+        return 0;
+    }
+    job.unsharpMask = false;  // the module sharpens its preview itself
+    const ScanDocument document(job.source, DocumentPicture());
+    return reinterpret_cast<LONG_PTR>(PackPreview(RenderScan(job, document).bitmap, job.dpi));
 }
 
-LONG_PTR Simulator::FinalScan() {
-    SourceContext c = Context();
+bool Simulator::JobFromModule(const SourceContext& context, ScanJob& job) {
+    if (!JobFromContext(context, model_.optionUnit, job)) {
+        return false;
+    }
+    AddLineArtChoices(profile_, IniPath(), ReadImageTypes(profile_, IniPath()), job);
+    return true;
+}
+
+bool Simulator::ScanAndWrite(const ScanJob& job, const std::string& origin) {
     if (mainDialog_) {
         ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 1, 0);
     }
-    char name[32];
-    std::snprintf(name, sizeof name, "\\SCAN%04d.BMP", ++finalScans_);
-    const bool written = WriteFinalScan(c, DriverFolder() + name);
+    const ScanDocument document(job.source, DocumentPicture());
+    const bool written = !WriteScanFiles(files_, model_.outputFolder, RenderScan(job, document), job, origin).empty();
     if (mainDialog_) {
-        ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 0, 2);
-        if (c.Get(ctx::batchActive) == 1) {
-            ::PostMessageA(mainDialog_, WM_COMMAND, KORVA_CMD_NEXT_MARQUEE, 0);
+        ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 0, kBusyDone);
+    }
+    pendingImages_ += written ? 1 : 0;
+    return written;
+}
+
+void Simulator::NextMarquee() {
+    if (mainDialog_) {
+        ::PostMessageA(mainDialog_, WM_COMMAND, KORVA_CMD_NEXT_MARQUEE, 0);
+    }
+}
+
+LONG_PTR Simulator::FinalScan() {
+    model_ = ReadDeviceModel(profile_, IniPath(), DriverFolder());
+    SourceContext c = Context();
+    if (c.Get(ctx::batchActive) != 1) {
+        settingsBatch_ = false;
+        ScanJob job;
+        return JobFromModule(c, job) && ScanAndWrite(job, "current marquee") ? 1 : 0;
+    }
+    if (c.Get(ctx::batchIndex) == 0) {
+        // The batch keys may be written after the module's scan command: decide once it has returned.
+        batchStart_ = context_;
+        ::SetTimer(nullptr, 0, 0, OnBatchTimer);
+        return 1;
+    }
+    if (!settingsBatch_) {
+        ScanJob job;
+        if (JobFromModule(c, job)) {
+            ScanAndWrite(job, "marquee " + std::to_string(c.Get(ctx::batchIndex) + 1));
         }
     }
-    if (written) {
-        reply_ = twain::kMsgXferReady;
+    NextMarquee();
+    return 1;
+}
+
+void Simulator::StartBatch() {
+    settingsBatch_ = ScanSettingsBatch();
+    if (!settingsBatch_) {
+        ScanJob job;
+        if (JobFromModule(SourceContext(batchStart_.data()), job)) {
+            ScanAndWrite(job, "marquee 1");
+        }
     }
-    return written ? 1 : 0;
+    NextMarquee();
+}
+
+bool Simulator::ScanSettingsBatch() {
+    const std::vector<std::string> names = ReadBatchNames(profile_, IniPath());
+    if (names.empty()) {
+        return false;
+    }
+    EndBatch(profile_, IniPath());
+    const Catalogue imageTypes = ReadImageTypes(profile_, IniPath());
+    Win32SystemFacts system;
+    for (const std::string& name : names) {
+        const std::string path = SavedSettingFile(profile_, IniPath(), system, name);
+        for (const BatchScan& scan : ScansOfSettingsFile(files_, path, imageTypes, model_.optionUnit)) {
+            ScanAndWrite(scan.job, scan.origin);
+        }
+    }
+    return true;
 }
 
 LONG_PTR Simulator::CloseScan() {
-    reply_ = twain::kMsgCloseDsReq;
+    closeRequested_ = true;
     return 1;
 }
 

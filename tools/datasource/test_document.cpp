@@ -20,8 +20,9 @@ Bgr Mix(Bgr a, Bgr b, double t) {
     return {Clamp(a.b + (b.b - a.b) * t), Clamp(a.g + (b.g - a.g) * t), Clamp(a.r + (b.r - a.r) * t)};
 }
 
-// A landscape in the unit square: sky, sun, two hills, a house.
-Bgr Photograph(double u, double v) {
+}  // namespace
+
+Bgr TestPhotograph(double u, double v) {
     const double sunDistance = std::hypot(u - 0.76, v - 0.24);
     if (sunDistance < 0.09) {
         return {60, 215, 255};
@@ -42,6 +43,8 @@ Bgr Photograph(double u, double v) {
     }
     return Mix({235, 170, 90}, {250, 225, 190}, v / farHill);
 }
+
+namespace {
 
 // Lines of "words": dark bars with gaps, the last line of each paragraph shorter.
 bool TextInk(double x, double y, double left, double top, double width, int lines) {
@@ -72,10 +75,17 @@ Bgr TestDocumentColour(double x, double y) {
         return kInk;  // heading
     }
     if (x >= 150 && x < 700 && y >= 160 && y < 560) {
-        return Photograph((x - 150) / 550, (y - 160) / 400);
+        return TestPhotograph((x - 150) / 550, (y - 160) / 400);
     }
     if (TextInk(x, y, 80, 600, 690, 18)) {
         return kInk;
+    }
+    if (y >= 120 && y < 145 && x >= 80 && x < 770 && std::fmod(x - 80, 6.0) < 1.5) {
+        return kInk;  // fine lines, a pattern that only a fine resolution resolves
+    }
+    if (y >= 1050 && y < 1090 && x >= 80 && x < 770) {
+        const auto level = static_cast<uint8_t>((x - 80) * 256 / 690);
+        return {level, level, level};  // grey ramp from black to white
     }
     if (y >= 960 && y < 1040 && x >= 80 && x < 770) {
         static constexpr Bgr kPatches[] = {{40, 40, 220},   {40, 190, 40},  {200, 60, 30}, {220, 220, 40},

@@ -1,5 +1,6 @@
-// The simulator's built-in test document: a page with a heading, a colour photograph, lines of text and
-// colour patches, described in hundredths of an inch from the bed's origin.
+// The simulator's built-in test chart: a page with a heading, fine lines, a colour photograph, lines of
+// text, colour patches and a grey ramp, described in hundredths of an inch from the bed's origin. Its
+// colours are the true sRGB colours of the chart.
 #pragma once
 
 #include <cstdint>
@@ -14,5 +15,8 @@ struct Bgr {
 
 // The colour of the document at (x, y), hundredths of an inch.
 Bgr TestDocumentColour(double x, double y);
+
+// The photograph of the chart (a landscape) at (u, v) of the unit square; also the picture on the film.
+Bgr TestPhotograph(double u, double v);
 
 }  // namespace korva::sim

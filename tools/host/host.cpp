@@ -1,7 +1,8 @@
 // korvascan.exe: plays the TWAIN application. It loads the data source from the driver folder, asks it to
 // show its user interface under the host window, and passes every queued message through the data source
-// (which offers it to the module's dialogs) before dispatching it. With "/script <file>" it runs the
-// commands of the file against the user interface and ends when they are done.
+// (which offers it to the module's dialogs) before dispatching it. Each scanned image opens in a window of
+// its own. With "/script <file>" it runs the commands of the file against the user interface, lists the
+// scanned images on the standard output instead, and ends when the commands are done.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
+#include "tools/host/scan_list.h"
 #include "tools/host/script_runner.h"
 
 namespace {
@@ -22,6 +24,7 @@ struct Host {
     HMODULE dataSource = nullptr;
     twain::EntryProc entry = nullptr;
     korva::host::ScriptRunner script;
+    korva::host::ScanList scans;
     bool scripted = false;
     int transfers = 0;
     bool open = false;
@@ -126,6 +129,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
         ::DestroyWindow(window);
         return 1;
     }
+    host.scans.Start(DriverFolder(), instance, host.scripted);
     if (host.scripted) {
         ::SetTimer(window, kScriptTimer, 50, nullptr);
     }
@@ -136,6 +140,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
         const bool handled = host.open && Call(twain::kDatEvent, twain::kMsgProcessEvent, &event) == twain::kRcDsEvent;
         if (event.reply == twain::kMsgXferReady) {
             ++host.transfers;
+            host.scans.Announce();
             ::InvalidateRect(window, nullptr, TRUE);
         } else if (event.reply == twain::kMsgCloseDsReq) {
             ::PostMessageA(window, WM_CLOSE, 0, 0);

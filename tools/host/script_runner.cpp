@@ -30,6 +30,27 @@ HWND FindByCaption(const std::string& caption) {
     return search.found;
 }
 
+struct ControlSearch {
+    int id;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ControlSearch*>(param);
+    if (::GetDlgCtrlID(window) == search->id && ::IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible control with the id anywhere inside the window, such as one of a tab page.
+HWND FindControl(HWND window, int id) {
+    ControlSearch search{id};
+    ::EnumChildWindows(window, MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace
 
 bool ScriptRunner::Load(const std::string& path) {
@@ -105,7 +126,21 @@ bool ScriptRunner::Run(const std::string& line) {
         std::fprintf(stderr, "korvascan: no window %s for: %s\n", target.c_str(), line.c_str());
         return true;
     }
-    if (verb == "shot") {
+    if (verb == "shotopened") {
+        // The active window, unless it is the target itself: nothing new has opened then.
+        std::string file;
+        in >> file;
+        HWND opened = ::GetActiveWindow();
+        if (opened && opened != window && !CaptureWindow(opened, file)) {
+            std::fprintf(stderr, "korvascan: could not write %s\n", file.c_str());
+        }
+    } else if (verb == "press") {
+        int id = 0;
+        in >> id;
+        if (HWND control = FindControl(window, id)) {
+            ::PostMessageA(control, BM_CLICK, 0, 0);
+        }
+    } else if (verb == "shot") {
         std::string file;
         in >> file;
         if (!CaptureWindow(window, file)) {

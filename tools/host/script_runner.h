@@ -4,11 +4,14 @@
 // Commands, one per line ('#' starts a comment):
 //   wait <milliseconds>
 //   shot <window> <file.bmp>          screenshot of the window, caption included
+//   shotopened <window> <file.bmp>    screenshot of the active window when it is another one (a window
+//                                     the last command opened); nothing otherwise
 //   command <window> <id>             WM_COMMAND with that id, posted
 //   syscommand <window> <id>          WM_SYSCOMMAND with that id, posted
 //   click <window> <x> <y>            left button down and up at client coordinates
 //   drag <window> <x0> <y0> <x1> <y1> left button down, moves in eight steps, and up
 //   clickitem <window> <control-id>   left button down and up at the centre of a control of the window
+//   press <window> <control-id>       a click on a visible button anywhere inside the window (BM_CLICK)
 //   key <window> <virtual-key>        key down and up
 //   text <window> <control-id> <text> sets a control's text (the rest of the line)
 //   quit                              ends the host

@@ -1,0 +1,114 @@
+#include "tools/host/scan_list.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace korva::host {
+namespace {
+
+constexpr char kViewerClass[] = "KorvaScanImage";
+
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    auto bitmap = reinterpret_cast<HBITMAP>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = ::BeginPaint(window, &paint);
+            RECT client;
+            ::GetClientRect(window, &client);
+            BITMAP info{};
+            if (bitmap && ::GetObjectA(bitmap, sizeof info, &info)) {
+                // The whole image, scaled to the window with its proportions kept.
+                const double scale = std::min(static_cast<double>(client.right) / info.bmWidth,
+                                              static_cast<double>(client.bottom) / info.bmHeight);
+                HDC memory = ::CreateCompatibleDC(dc);
+                HGDIOBJ previous = ::SelectObject(memory, bitmap);
+                ::SetStretchBltMode(dc, HALFTONE);
+                ::StretchBlt(dc, 0, 0, static_cast<int>(info.bmWidth * scale), static_cast<int>(info.bmHeight * scale),
+                             memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+                ::SelectObject(memory, previous);
+                ::DeleteDC(memory);
+            } else {
+                const char text[] = "16-bit samples: open the file in an image viewer.";
+                ::TextOutA(dc, 12, 12, text, static_cast<int>(std::strlen(text)));
+            }
+            ::EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_DESTROY:
+            if (bitmap) {
+                ::DeleteObject(bitmap);
+            }
+            return 0;
+        default:
+            return ::DefWindowProcA(window, message, first, second);
+    }
+}
+
+void ShowImage(HINSTANCE instance, const std::string& path, const std::string& name) {
+    WNDCLASSA viewerClass{};
+    if (!::GetClassInfoA(instance, kViewerClass, &viewerClass)) {
+        viewerClass.lpfnWndProc = ViewerProc;
+        viewerClass.hInstance = instance;
+        viewerClass.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+        viewerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        viewerClass.lpszClassName = kViewerClass;
+        ::RegisterClassA(&viewerClass);
+    }
+    HANDLE bitmap = ::LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HWND window = ::CreateWindowA(kViewerClass, name.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 420,
+                                  520, nullptr, nullptr, instance, nullptr);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(bitmap));
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+}
+
+bool IsImageName(const char* name) {
+    const size_t length = std::strlen(name);
+    return length > 4 && (_stricmp(name + length - 4, ".BMP") == 0 || _stricmp(name + length - 4, ".TIF") == 0);
+}
+
+}  // namespace
+
+void ScanList::Start(const std::string& driverFolder, HINSTANCE instance, bool scripted) {
+    char folder[MAX_PATH] = {};
+    ::GetPrivateProfileStringA("Simulator", "Output", (driverFolder + "\\SCANS").c_str(), folder, sizeof folder,
+                               (driverFolder + "\\LOMTWNS.ini").c_str());
+    folder_ = folder;
+    instance_ = instance;
+    scripted_ = scripted;
+    seen_ = Images();
+}
+
+std::set<std::string> ScanList::Images() const {
+    std::set<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder_ + "\\SCAN*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if (IsImageName(found.cFileName)) {
+            names.insert(found.cFileName);
+        }
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+void ScanList::Announce() {
+    for (const std::string& name : Images()) {
+        if (!seen_.insert(name).second) {
+            continue;
+        }
+        const std::string path = folder_ + "\\" + name;
+        if (scripted_) {
+            std::printf("korvascan: scanned %s\n", path.c_str());
+            std::fflush(stdout);
+        } else {
+            ShowImage(instance_, path, name);
+        }
+    }
+}
+
+}  // namespace korva::host
