@@ -19,7 +19,6 @@
 
 #include <icm.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
@@ -125,7 +124,9 @@ extern "C" BOOL WINAPI DoColorMatch2(HDC reserved,
         return FALSE;
     }
     const DWORD width = static_cast<DWORD>(header->biWidth);
-    const DWORD height = static_cast<DWORD>(std::labs(header->biHeight));
+    // Top-down bitmaps have a negative height; the conversion does not care about the row order.
+    const DWORD height =
+        header->biHeight < 0 ? 0u - static_cast<DWORD>(header->biHeight) : static_cast<DWORD>(header->biHeight);
     const DWORD stride = (width * kBytesPerPixel + 3) & ~DWORD{3};
     if (height > 0xFFFFFFFFu / stride) {
         return FALSE;
