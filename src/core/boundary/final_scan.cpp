@@ -8,6 +8,7 @@
 #include "core/boundary/scan_source.h"
 #include "core/boundary/scan_tables.h"
 #include "core/filter/colour_matrix.h"
+#include "core/imaging/colour_match.h"
 #include "core/settings/catalogue_ini.h"
 #include "core/settings/image_processing.h"
 
@@ -18,7 +19,6 @@ constexpr char kImageSection[] = "ImageSetting";
 constexpr char kSharpnessKey[] = "IprocValue12";
 constexpr int32_t kUnsharpenedImageType = 5;  // line art goes without the device's sharpening
 constexpr int32_t kSharpnessOn = 500;
-constexpr char kDeviceProfile[] = "qa4100r.icm";
 constexpr int32_t kHalftoneThreshold = 0xFFFF;
 constexpr int kDeepColourWarning = 19;
 constexpr char kWarningCaption[] = "QXTWAIN32";

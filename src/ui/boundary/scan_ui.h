@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/boundary/source_context.h"
+#include "core/imaging/colour_match.h"
+#include "core/imaging/rendered_image.h"
 #include "core/preview/preview_window_model.h"
 #include "core/settings/image_processing_reset.h"
 #include "core/settings/scan_settings.h"
@@ -150,6 +152,12 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void RepaintPreview();
     void PaintPreview(HWND window);
     void DrawAdjustedPreview(HDC dc);
+    // Colour matching of the working copy (colour_match.cpp); false when the run must end without drawing.
+    bool Match(const std::vector<uint8_t>& header, RenderedImage& image, HDC pane);
+    void MatchThroughSystem(const ColourMatchPlan& plan,
+                            const std::vector<uint8_t>& header,
+                            RenderedImage& image,
+                            HDC pane);
     void ReleasePanePalette();
     void UpdatePanePlacement(HWND window);
     void InvertOutline(HDC dc, const Rect& rect);

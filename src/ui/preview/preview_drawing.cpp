@@ -55,12 +55,15 @@ void ScanUI::DrawAdjustedPreview(HDC dc) {
         Services services = ServicesNow();
         return CheckScreenCalibration(settings_, services, Context());
     };
-    const std::optional<PreviewRendering> rendering = RenderPreview(adjustments, toneTables_);
+    std::optional<PreviewRendering> rendering = RenderPreview(adjustments, toneTables_);
     if (!rendering) {
         return;
     }
-    const RenderedImage& image = rendering->image;
+    RenderedImage& image = rendering->image;
     const std::vector<uint8_t> header = InfoHeaderWithColours(image);
+    if (rendering->colourMatch && !Match(header, image, dc)) {
+        return;
+    }
     HPALETTE previous = nullptr;
     if (rendering->makeDisplayPalette) {
         const std::optional<LogicalPalette> palette =

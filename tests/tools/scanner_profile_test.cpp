@@ -1,0 +1,116 @@
+// The generated profiles, read back with Little CMS: the scanner profile undoes the simulated scanner's
+// colour response on the test chart's patches.
+#include <gtest/gtest.h>
+#include <lcms2.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "tools/common/scanner_colour_response.h"
+
+namespace {
+
+using Rgb = std::array<uint8_t, 3>;
+
+// The colour patches of the simulator's test chart, true sRGB values (red, green, blue).
+constexpr Rgb kPatches[] = {{220, 40, 40},  {40, 190, 40}, {30, 60, 200}, {40, 220, 220},  {200, 40, 200},
+                            {230, 220, 40}, {20, 20, 20},  {90, 90, 90},  {160, 160, 160}, {250, 250, 250}};
+
+double SrgbToLinear(uint8_t value) {
+    const double v = value / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+// What the simulated scanner delivers for a true colour, computed from the response's own constants.
+Rgb ScannerResponse(const Rgb& truth) {
+    Rgb device{};
+    for (int row = 0; row < 3; ++row) {
+        double mixed = 0;
+        for (int k = 0; k < 3; ++k) {
+            mixed += korva::tools::kCrossTalk[row][k] * SrgbToLinear(truth[k]);
+        }
+        device[row] = static_cast<uint8_t>(std::lround(255.0 * std::pow(mixed, 1.0 / korva::tools::kEncodingGamma)));
+    }
+    return device;
+}
+
+class ProfileToLab {
+  public:
+    explicit ProfileToLab(cmsHPROFILE profile) : profile_(profile), lab_(cmsCreateLab4Profile(nullptr)) {
+        if (profile_ && lab_) {
+            transform_ = cmsCreateTransform(profile_, TYPE_RGB_8, lab_, TYPE_Lab_DBL, INTENT_RELATIVE_COLORIMETRIC, 0);
+        }
+    }
+    ~ProfileToLab() {
+        if (transform_) {
+            cmsDeleteTransform(transform_);
+        }
+        if (lab_) {
+            cmsCloseProfile(lab_);
+        }
+        if (profile_) {
+            cmsCloseProfile(profile_);
+        }
+    }
+    ProfileToLab(const ProfileToLab&) = delete;
+    ProfileToLab& operator=(const ProfileToLab&) = delete;
+
+    bool Valid() const { return transform_ != nullptr; }
+    cmsCIELab operator()(const Rgb& rgb) const {
+        cmsCIELab lab{};
+        cmsDoTransform(transform_, rgb.data(), &lab, 1);
+        return lab;
+    }
+
+  private:
+    cmsHPROFILE profile_;
+    cmsHPROFILE lab_;
+    cmsHTRANSFORM transform_ = nullptr;
+};
+
+cmsHPROFILE Generated(const char* name) {
+    return cmsOpenProfileFromFile((std::string(KORVA_PROFILE_DIR) + "/" + name).c_str(), "r");
+}
+
+TEST(ScannerProfileTest, TheSimulatedScannerProfileBringsThePatchesBackToTheirTrueColours) {
+    const ProfileToLab truth(cmsCreate_sRGBProfile());
+    const ProfileToLab simulated(Generated("qa4100r.icm"));
+    const ProfileToLab plain(Generated("mrd512r.icm"));
+    ASSERT_TRUE(truth.Valid() && simulated.Valid() && plain.Valid());
+    double worstUnmatched = 0;
+    for (const Rgb& patch : kPatches) {
+        cmsCIELab expected = truth(patch);
+        const Rgb device = ScannerResponse(patch);
+        cmsCIELab matched = simulated(device);
+        EXPECT_LT(cmsDeltaE(&expected, &matched), 2.0) << int{patch[0]} << "," << int{patch[1]} << "," << int{patch[2]};
+        // The other models' profile reads the device values as sRGB.
+        cmsCIELab asSrgb = plain(patch);
+        EXPECT_LT(cmsDeltaE(&expected, &asSrgb), 1.0);
+        cmsCIELab unmatched = truth(device);
+        worstUnmatched = std::max(worstUnmatched, cmsDeltaE(&expected, &unmatched));
+    }
+    // Without matching the response is plainly visible, so the profile has something to correct.
+    EXPECT_GT(worstUnmatched, 10.0);
+}
+
+TEST(ScannerProfileTest, TheDisplayProfileIsGamma22WithAD65White) {
+    cmsHPROFILE display = Generated("mon17k65.icm");
+    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    ASSERT_TRUE(display && srgb);
+    EXPECT_EQ(cmsGetDeviceClass(display), cmsSigDisplayClass);
+    const auto* curve = static_cast<const cmsToneCurve*>(cmsReadTag(display, cmsSigGreenTRCTag));
+    ASSERT_NE(curve, nullptr);
+    EXPECT_NEAR(cmsEstimateGamma(curve, 0.01), 2.2, 0.01);
+    // Its white is sRGB's D65: both carry the same adaptation from it to D50.
+    const auto* adaptation = static_cast<const cmsFloat64Number*>(cmsReadTag(display, cmsSigChromaticAdaptationTag));
+    const auto* srgbAdaptation = static_cast<const cmsFloat64Number*>(cmsReadTag(srgb, cmsSigChromaticAdaptationTag));
+    ASSERT_TRUE(adaptation && srgbAdaptation);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_NEAR(adaptation[i], srgbAdaptation[i], 1e-3);
+    }
+    cmsCloseProfile(srgb);
+    cmsCloseProfile(display);
+}
+
+}  // namespace
