@@ -68,6 +68,10 @@ rm -f "$driver/LOMTWNS.ini" "$driver/PREVIB7.BMP" "$driver/ZOOMINB6.BMP" "$drive
 rm -rf "$driver/SCANS"
 cp build/win64/src/ui/KVSCANUI.DLL build/win64/tools/datasource/LOMTWNS.DS build/win64/tools/host/korvascan.exe \
     "$driver/"
+# The colour-matching runtime beside the module, and the colour profiles where the system keeps them.
+cp build/win64/tools/colormatch/CXMRUN2A.DLL "$driver/"
+mkdir -p "$WINEPREFIX/drive_c/windows/system/color"
+cp build/win64/profiles/*.icm "$WINEPREFIX/drive_c/windows/system/color/"
 host='C:\windows\TWAIN_32\VELDRIX\korvascan.exe'
 
 if [ -n "$interactive" ]; then
