@@ -17,6 +17,7 @@
 #include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
 #include "ui/preview/global_dib.h"
+#include "ui/preview/pane_cursors.h"
 
 namespace korva {
 
@@ -128,6 +129,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void RunFinalScan();
     void ScanAllMarquees();
     void NextMarquee();
+    void SelectBatchMarquee();
     void OnBusyMessage(WPARAM busy, LPARAM code);
     void SaveDriverSettingsNow();
 
@@ -145,6 +147,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void ComputePaneGeometry();
     bool CreatePreviewWindow();
     void PlacePreviewWindow(bool exact);
+    void FitPaneToPicture();
     void RepaintPreview();
     void PaintPreview(HWND window);
     void DrawAdjustedPreview(HDC dc);
@@ -153,12 +156,14 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void InvertOutline(HDC dc, const Rect& rect);
     void DrawSelectionOutlines();
     void RunPaneActions(const PaneActions& actions);
+    void ReportMarqueeNotAdded();
     bool RunPreviewScan();
     bool ReadPreviewFile();
     void AdoptPreviewImage(HGLOBAL block);
     void WritePreviewFile();
     void ClearSelection();
     void SelectMarquee(const Rect& rect);
+    void LoadMarqueeSettings(const SettingsBlock& block);
     SettingsBlock CaptureSettings() override;
 
     // The tab captions drawn over the tab pictures (owner_draw.cpp).
@@ -189,6 +194,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     GlobalDib previewImage_;
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
+    PaneCursors paneCursors_;         // loaded with the preview pane, freed with it
 };
 
 }  // namespace korva
