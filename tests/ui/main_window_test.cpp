@@ -114,32 +114,5 @@ TEST_F(MainWindowTest, TheStatusLineNamesTheControlUnderTheMouse) {
     EXPECT_STREQ(text, "Ready");
 }
 
-// The dialog's place is kept in "Main X"/"Main Y"; the preview window's keys pass through unchanged.
-TEST_F(MainWindowTest, TheDialogOpensWhereItWasLeftAndKeepsItsNewPlace) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Dialog Position]\r\nMain X=120\r\n"
-                    "Main Y=60\r\nPreview X=7\r\nPreview Y=9\r\n"),
-              nullptr);
-    RECT rect{};
-    ::GetWindowRect(main_, &rect);
-    EXPECT_EQ(rect.left, 120);
-    EXPECT_EQ(rect.top, 60);
-    ::SetWindowPos(main_, nullptr, 200, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_EQ(IniValue("Dialog Position", "Main X"), "200");
-    EXPECT_EQ(IniValue("Dialog Position", "Main Y"), "100");
-    EXPECT_EQ(IniValue("Dialog Position", "Preview X"), "7");
-}
-
-TEST_F(MainWindowTest, TheStatusLineNamesTheControlUnderTheMouse) {
-    ASSERT_NE(Start(kSaveValuesOn), nullptr);
-    HWND photo = VisiblePageWith(main_, 953);
-    ASSERT_NE(photo, nullptr);
-    ::SendMessageA(main_, WM_SETCURSOR, reinterpret_cast<WPARAM>(::GetDlgItem(photo, 953)),
-                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    char text[64] = {};
-    ::GetDlgItemTextA(main_, 1030, text, sizeof text);
-    EXPECT_STREQ(text, "Expose the image automatically");
-}
-
 }  // namespace
 }  // namespace korva::test

@@ -161,8 +161,9 @@ TEST_F(PreviewWindowModelTest, BeforeAnyPreviewThePaneIsNotEnlargedBeyondOneToOn
     model.View().paneMaxWidth = 600;
     model.View().paneMaxHeight = 800;
     model.Settings().resolutions = {50};  // 70 dpi wanted: 140 % of the only resolution
+    PreviewWindowModel fresh(capture);
     const auto chosen = ComputePaneGeometry(model.View(), model.Marquees(), BedSize{850, 1100}, model.Settings(),
-                                            model.Zoom().fullPreviewShown);
+                                            fresh.Zoom().fullPreviewShown);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->scale, 100);
 }
