@@ -108,8 +108,9 @@ TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
 // The one-press scan stops when the device gives no preview, even though last run's picture is shown
 // again; that picture is then not one to locate or expose.
 TEST_F(MainWindowTest, AutoScanStopsWhenThePreviewFails) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\n", 2,
-                    [] { WritePreviewFile(340, 440); }),
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
+                    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n",
+                    2, [] { WritePreviewFile(340, 440); }),
               nullptr);
     HWND photo = VisiblePageWith(main_, 182);
     ASSERT_NE(photo, nullptr);
