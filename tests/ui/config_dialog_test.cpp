@@ -12,7 +12,7 @@ constexpr char kPhotoColour[] =
     "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nWindows 95 ICM=0\r\n[Tab Setting]\r\nColor Selection=990\r\n";
 
 // What the timer does to the open dialog; the test waits inside the dialog's modal loop meanwhile.
-enum class Finish { kCancel, kCloseBox };
+enum class Finish { kCancel, kCloseBox, kOk };  // kOk: OK without touching the boxes
 Finish g_finish = Finish::kCancel;
 bool g_icmWasEnabled = false;
 
@@ -23,6 +23,10 @@ void CALLBACK DriveConfiguration(HWND, UINT, UINT_PTR timer, DWORD) {
     }
     ::KillTimer(nullptr, timer);
     g_icmWasEnabled = ::IsWindowEnabled(::GetDlgItem(dialog, 349)) != FALSE;
+    if (g_finish == Finish::kOk) {
+        ::SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
+        return;
+    }
     for (int id : {346, 998, 349}) {
         ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
     }
@@ -56,6 +60,20 @@ TEST_F(MainWindowTest, TheConfigurationCloseBoxKeepsTheChoicesLikeOk) {
     EXPECT_EQ(IniValue("Settings", "Save values"), "0");
     EXPECT_EQ(IniValue("Settings", "Auto Preview"), "1");
     EXPECT_EQ(IniValue("Settings", "Windows 95 ICM"), "1");
+}
+
+// With "Auto Exposure" on, OK exposes the stored preview once: the highlight of white paper comes from
+// the picture, and the switch goes off.
+TEST_F(MainWindowTest, ConfigurationOkWithAutoExposureExposesThePreviewOnce) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nWindows 95 ICM=0\r\nAuto Exposure=1\r\n"
+                    "LastPreview=0\r\nSrc Size=1024\r\n[Tab Setting]\r\nColor Selection=990\r\n"
+                    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\nIprocValue2=200\r\n",
+                    2, [] { WritePreviewFile(340, 440); }),
+              nullptr);
+    RunConfiguration(main_, Finish::kOk);
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Settings", "Auto Exposure"), "0");
+    EXPECT_NE(IniValue("ImageSetting", "IprocValue2"), "200");
 }
 
 }  // namespace

@@ -105,5 +105,82 @@ TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
     EXPECT_EQ(IniValue("Settings", "LastPreview"), "0");
 }
 
+// The one-press scan stops when the device gives no preview, even though last run's picture is shown
+// again; that picture is then not one to locate or expose.
+TEST_F(MainWindowTest, AutoScanStopsWhenThePreviewFails) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
+                    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n",
+                    2, [] { WritePreviewFile(340, 440); }),
+              nullptr);
+    HWND photo = VisiblePageWith(main_, 182);
+    ASSERT_NE(photo, nullptr);
+    ASSERT_TRUE(Enabled(photo, 956));
+    Click(photo, 182);
+    Harness().Pump();
+    EXPECT_STREQ(Harness().recording.calls(), "UIPreviewScan");
+    EXPECT_FALSE(Enabled(photo, 956));
+    EXPECT_FALSE(Enabled(photo, 953));
+    EXPECT_TRUE(Enabled(photo, 182));  // the flatbed can try again
+}
+
+TEST_F(MainWindowTest, ThePictureButtonsActOnClicksOnly) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    HWND photo = VisiblePageWith(main_, 182);
+    ASSERT_NE(photo, nullptr);
+    for (int id : {182, 953, 956}) {
+        ::SendMessageA(photo, WM_COMMAND, MAKEWPARAM(id, BN_DOUBLECLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(photo, id)));
+    }
+    EXPECT_STREQ(Harness().recording.calls(), "");
+}
+
+// Answers the next "QXTWAIN32" message box from inside its modal loop and keeps its text.
+int g_answer = IDCANCEL;
+std::string g_boxText;
+
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = ::FindWindowA("#32770", "QXTWAIN32");
+    if (!box) {
+        return;
+    }
+    ::KillTimer(nullptr, timer);
+    char text[256] = {};
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    g_boxText = text;
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
+}
+
+std::string ScanAnswering(HWND main, int answer) {
+    g_answer = answer;
+    g_boxText.clear();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
+    Click(main, 1);
+    ::KillTimer(nullptr, timer);
+    return g_boxText;
+}
+
+// Both HiFi types carry 12 significant bits per sample: the user is asked before such a scan.
+TEST_F(MainWindowTest, BothHiFiTypesAskBeforeScanningTwelveBitSamples) {
+    ASSERT_NE(Start(kSaveValuesOn, 2,
+                    [] {
+                        Marquee fullColour;
+                        fullColour.document = {1000, 1000, 3000, 3000};
+                        fullColour.settings.imageType = 0;  // "36-bit Full Color (HiFi)"
+                        Marquee grey = fullColour;
+                        grey.settings.imageType = 2;  // "4096 Gray"
+                        WriteEnvironmentFile({fullColour, grey});
+                    }),
+              nullptr);
+    const std::string warning = ScanAnswering(main_, IDCANCEL);
+    EXPECT_NE(warning.find("12"), std::string::npos) << warning;
+    EXPECT_STREQ(Harness().recording.calls(), "");
+
+    ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(962, BN_CLICKED), 0);  // the grey marquee becomes current
+    Harness().Pump();
+    EXPECT_EQ(ScanAnswering(main_, IDOK), warning);
+    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
+    EXPECT_EQ(Snapshot(Harness(), 0).Get(ctx::bitsPerSample), 12);
+}
+
 }  // namespace
 }  // namespace korva::test

@@ -87,6 +87,22 @@ TEST_F(MainWindowTest, TheTabLabelsSwitchPagesAndImageTypes) {
     EXPECT_EQ(IniValue("Settings", "SCAN MODE"), "4");
 }
 
+// The dialog's place is kept in "Main X"/"Main Y"; the preview window's keys pass through unchanged.
+TEST_F(MainWindowTest, TheDialogOpensWhereItWasLeftAndKeepsItsNewPlace) {
+    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Dialog Position]\r\nMain X=120\r\n"
+                    "Main Y=60\r\nPreview X=7\r\nPreview Y=9\r\n"),
+              nullptr);
+    RECT rect{};
+    ::GetWindowRect(main_, &rect);
+    EXPECT_EQ(rect.left, 120);
+    EXPECT_EQ(rect.top, 60);
+    ::SetWindowPos(main_, nullptr, 200, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(IniValue("Dialog Position", "Main X"), "200");
+    EXPECT_EQ(IniValue("Dialog Position", "Main Y"), "100");
+    EXPECT_EQ(IniValue("Dialog Position", "Preview X"), "7");
+}
+
 TEST_F(MainWindowTest, TheStatusLineNamesTheControlUnderTheMouse) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
     char text[128] = {};

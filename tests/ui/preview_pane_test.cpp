@@ -51,6 +51,23 @@ class PreviewPaneTest : public MainWindowTest {
         Harness().Pump();
     }
 
+    // Puts the mouse over a pane point and lets the pane choose its cursor, as the system does before
+    // every mouse message; returns the cursor shown.
+    HCURSOR HoverAt(int x, int y) {
+        POINT screen{x, y};
+        ::ClientToScreen(pane_, &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        ::SendMessageA(pane_, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    }
+
+    COLORREF OnScreen(int x, int y) {
+        HDC dc = ::GetDC(pane_);
+        const COLORREF colour = ::GetPixel(dc, x, y);
+        ::ReleaseDC(pane_, dc);
+        return colour;
+    }
+
     std::string Width() {
         char text[32] = {};
         ::GetDlgItemTextA(main_, 191, text, sizeof text);
@@ -96,6 +113,52 @@ TEST_F(PreviewPaneTest, ADoubleClickSelectsMaxAndDropsTheMarquee) {
     EXPECT_EQ(::IsDlgButtonChecked(photo, 975), BST_CHECKED);
     Click(main_, 1019);
     EXPECT_EQ(EnvironmentMarquees(), 0);
+}
+
+TEST_F(PreviewPaneTest, TheMouseResizesAndMovesAMarqueeThroughItsBorderAndInside) {
+    ::SetForegroundWindow(main_);
+    ::SetActiveWindow(main_);
+    HoverAt(20, 30);
+    Drag(20, 30, 120, 200);
+    EXPECT_EQ(HoverAt(120, 100), ::LoadCursorA(nullptr, IDC_SIZEWE));
+    Drag(120, 100, 150, 100);
+    const HCURSOR inside = HoverAt(70, 100);
+    EXPECT_NE(inside, nullptr);
+    for (LPCSTR system : {IDC_ARROW, IDC_SIZEWE, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZENESW}) {
+        EXPECT_NE(inside, ::LoadCursorA(nullptr, system));
+    }
+    Drag(70, 100, 80, 110);
+    Click(main_, 1019);
+    EXPECT_EQ(PhotoSelectRect(), "30,40,160,210");
+    EXPECT_EQ(EnvironmentMarquees(), 1);
+}
+
+TEST_F(PreviewPaneTest, TypingAWidthErasesTheRubberBandBeingDrawn) {
+    ::SendMessageA(pane_, WM_LBUTTONDOWN, MK_LBUTTON, At(20, 30));
+    ::SendMessageA(pane_, WM_MOUSEMOVE, MK_LBUTTON, At(120, 200));
+    ASSERT_EQ(OnScreen(70, 30), RGB(0, 0, 0));  // the band's top edge, inverted on white paper
+    HWND width = ::GetDlgItem(main_, 191);
+    ::SetFocus(width);
+    ::SetWindowTextA(width, "2");
+    EXPECT_EQ(OnScreen(70, 30), RGB(255, 255, 255));
+    ::SendMessageA(pane_, WM_LBUTTONUP, 0, At(120, 200));
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+// The stored preview decides the pane's size, and the dialog is sized around the pane.
+TEST_F(PreviewPaneTest, TheStoredPreviewSizesThePaneAndTheDialogEnclosesIt) {
+    RECT client{};
+    ::GetClientRect(pane_, &client);
+    EXPECT_EQ(client.right, 340);
+    EXPECT_EQ(client.bottom, 440);
+    RECT pane{};
+    RECT dialog{};
+    ::GetWindowRect(pane_, &pane);
+    ::GetClientRect(main_, &dialog);
+    ::MapWindowPoints(main_, nullptr, reinterpret_cast<POINT*>(&dialog), 2);
+    EXPECT_LE(pane.right, dialog.right);
+    EXPECT_LE(pane.bottom, dialog.bottom);
+    EXPECT_LT(dialog.right - pane.right, 40);  // no more than half the gap on the left of the pane
 }
 
 // The pane draws the picture through the image type in force: the white preview stays white as a colour

@@ -5,15 +5,15 @@ namespace {
 
 constexpr int32_t kHalftoneModes = 8;  // "None" and seven halftones
 
-int32_t BitsPerSample(uint16_t bitsPerPixel) {
-    switch (bitsPerPixel) {
-        case 24:
-            return 8;
-        case 36:
-            return 12;
-        default:
-            return bitsPerPixel;
-    }
+constexpr int32_t kHiFiStoredBits = 16;
+constexpr int32_t kHiFiSignificantBits = 12;
+
+// Colour has three samples to a pixel, the other types one. The HiFi types store each sample in 16
+// bits of which 12 are significant.
+int32_t BitsPerSample(const PixelTypeInfo& info) {
+    const int32_t samples = info.colourClass == ColourClass::kColour ? 3 : 1;
+    const int32_t stored = info.bitsPerPixel / samples;
+    return stored == kHiFiStoredBits ? kHiFiSignificantBits : stored;
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ ScanImageType DescribeScanImageType(const ScanSettings& settings) {
     }
     ScanImageType type;
     type.pixelType = static_cast<int32_t>(info->colourClass);
-    type.bitsPerSample = BitsPerSample(info->bitsPerPixel);
+    type.bitsPerSample = BitsPerSample(*info);
     type.halftoneIndex = row.values[image_type::kHalftone];
     type.halftoneActive = type.halftoneIndex > 0 && type.halftoneIndex < kHalftoneModes;
     type.flagWordA = row.values[image_type::kQuality];

@@ -86,6 +86,8 @@ struct PickColour {
 };
 // Recomputes the dark-document flag from the image type.
 struct RecomputeDarkDocument {};
+// A marquee could not be added for want of memory: the user is told (string 12); the list is unchanged.
+struct ReportNoMemory {};
 
 using PaneAction = std::variant<InvertOutline,
                                 ChangeCursor,
@@ -103,7 +105,8 @@ using PaneAction = std::variant<InvertOutline,
                                 ApplySettings,
                                 SetScale,
                                 PickColour,
-                                RecomputeDarkDocument>;
+                                RecomputeDarkDocument,
+                                ReportNoMemory>;
 using PaneActions = std::vector<PaneAction>;
 
 }  // namespace korva

@@ -119,6 +119,25 @@ PaneActions PreviewWindowModel::DeleteMarquee() {
     return out;
 }
 
+PaneActions PreviewWindowModel::MarqueesRestored() {
+    PaneActions out;
+    const Marquee* current = marquees_.Current();
+    if (current == nullptr) {
+        for (const int32_t id : {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdZoom}) {
+            out.push_back(EnableControl{ControlHost::kMarqueeButtons, id, false});
+        }
+        out.push_back(EnableControl{ControlHost::kMainDialog, pane::kIdScanAll, false});
+        return out;
+    }
+    view_.currentRect = current->view;
+    ShowCount(out);
+    AnnounceChange(out);
+    out.push_back(ApplySettings{current->settings});
+    EnableAfterAdding(out);
+    out.push_back(EnableControl{ControlHost::kMainDialog, pane::kIdScanAll, marquees_.Count() >= 2 && ZoomAllowed()});
+    return out;
+}
+
 PaneActions PreviewWindowModel::DuplicateMarquee(bool ctrlDown, bool altDown) {
     PaneActions out;
     Marquee* current = marquees_.Current();
@@ -130,6 +149,7 @@ PaneActions PreviewWindowModel::DuplicateMarquee(bool ctrlDown, bool altDown) {
         PlaceDuplicate(current->view, DuplicateOffset(marquees_), ctrlDown, altDown, box.width, box.height);
     current->settings = capture_.CaptureSettings();
     if (!marquees_.Duplicate(copy)) {
+        out.push_back(ReportNoMemory{});
         return out;
     }
     view_.currentRect = copy;
@@ -159,7 +179,11 @@ PaneActions PreviewWindowModel::LocatePicture(std::span<const uint8_t> preview) 
     if (!box.IsEmpty()) {
         view_.currentRect = box;
         if (marquees_.IsEmpty()) {
-            marquees_.Add(box, capture_.CaptureSettings());
+            if (!marquees_.Add(box, capture_.CaptureSettings())) {
+                view_.currentRect = {};
+                out.push_back(ReportNoMemory{});
+                return out;
+            }
             EnableAfterAdding(out);
         } else {
             marquees_.UpdateCurrent(box);

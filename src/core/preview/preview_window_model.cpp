@@ -123,6 +123,7 @@ PaneActions PreviewWindowModel::OnButtonDown(Point client, bool shiftDown) {
     } else {
         state_.editingExisting = true;
         state_.lastPoint = client;
+        state_.rectAtDown = view_.currentRect;
     }
     out.push_back(BeginDrag{});
     state_.dragging = true;
@@ -197,17 +198,32 @@ void PreviewWindowModel::FinishRubberBand(PaneActions& out) {
         out.push_back(InvertOutline{band});
         out.push_back(InvertOutline{view_.currentRect});
     }
-    marquees_.Add(view_.currentRect, capture_.CaptureSettings());
+    if (!marquees_.Add(view_.currentRect, capture_.CaptureSettings())) {
+        out.push_back(InvertOutline{view_.currentRect});
+        const Marquee* current = marquees_.Current();
+        view_.currentRect = current != nullptr ? current->view : Rect{};
+        out.push_back(ReportNoMemory{});
+        return;
+    }
     ShowCount(out);
     EnableAfterAdding(out);
     EnableScanAll(out);
     out.push_back(EnableControl{ControlHost::kMarqueeButtons, pane::kIdShowZoomAgain, false});
 }
 
-void PreviewWindowModel::ReaddInvertedMarquee() {
-    marquees_.RemoveCurrent();
+void PreviewWindowModel::ReaddInvertedMarquee(PaneActions& out) {
     view_.currentRect = Ordered(view_.currentRect);
-    marquees_.Add(view_.currentRect, capture_.CaptureSettings());
+    const SettingsBlock settings = capture_.CaptureSettings();
+    // The turned marquee goes to the head of the list; when there is no room for it, it stays where it is.
+    const int32_t turned = marquees_.IndexOfCurrent();
+    if (!marquees_.Add(view_.currentRect, settings)) {
+        marquees_.UpdateCurrent(view_.currentRect);
+        out.push_back(ReportNoMemory{});
+        return;
+    }
+    marquees_.MakeCurrentByIndex(turned + 1);
+    marquees_.RemoveCurrent();
+    marquees_.MakeCurrentByIndex(0);
 }
 
 PaneActions PreviewWindowModel::OnButtonUp(Point client, bool synthetic) {
@@ -256,8 +272,14 @@ PaneActions PreviewWindowModel::OnButtonUp(Point client, bool synthetic) {
         }
     } else if (state_.dragging) {
         const Rect& r = view_.currentRect;
-        if (r.right < r.left || r.bottom < r.top) {
-            ReaddInvertedMarquee();
+        if (r.left == r.right || r.top == r.bottom) {
+            // A corner dragged onto the opposite one leaves nothing to scan: the marquee keeps its shape.
+            out.push_back(InvertOutline{r});
+            view_.currentRect = state_.rectAtDown;
+            marquees_.UpdateCurrent(view_.currentRect);
+            out.push_back(InvertOutline{view_.currentRect});
+        } else if (r.right < r.left || r.bottom < r.top) {
+            ReaddInvertedMarquee(out);
         }
     }
     out.push_back(EndDrag{});
@@ -266,6 +288,20 @@ PaneActions PreviewWindowModel::OnButtonUp(Point client, bool synthetic) {
         ApplyEditRule(client, out);
     }
     out.push_back(StoreTabSelection{view_.currentRect});
+    return out;
+}
+
+PaneActions PreviewWindowModel::EraseRubberBand() {
+    PaneActions out;
+    if (!state_.dragging || state_.editingExisting) {
+        return out;
+    }
+    out.push_back(InvertOutline{view_.currentRect});
+    out.push_back(EndDrag{});
+    state_.dragging = false;
+    state_.createPoint = kNoCreatePoint;
+    const Marquee* current = marquees_.Current();
+    view_.currentRect = current != nullptr ? current->view : Rect{};
     return out;
 }
 

@@ -33,6 +33,7 @@ struct InteractionState {
     bool dragging = false;          // mouse captured and cursor clipped
     bool editingExisting = false;   // the drag moves or resizes the current marquee, else draws a new one
     Point lastPoint;                // previous position of a move/resize drag
+    Rect rectAtDown;                // the current marquee when a move/resize drag began
     Point createPoint{-100, -100};  // last position of a rubber band inside the view; (-100, -100) none
     HitZone hitZone = HitZone::kNone;
     bool pendingSelect = false;  // the mouse is on another marquee's border: a click selects it
@@ -47,7 +48,7 @@ struct InteractionState {
 // What the pane knows of the zoom: whether the full preview is shown, and the marquee the cached zoom
 // image was made from.
 struct ZoomBookkeeping {
-    bool fullPreviewShown = true;
+    bool fullPreviewShown = false;
     Marquee lastZoomMarquee;
 };
 
@@ -77,6 +78,9 @@ class PreviewWindowModel {
     // WM_LBUTTONUP; `synthetic` for the main dialog's own button-up (wParam -1), which applies the
     // move/resize rule once more at the point.
     PaneActions OnButtonUp(Point client, bool synthetic);
+    // A typed width or height takes over from a rubber band still being drawn: its outline goes, the
+    // mouse is released, and the selection is the current marquee's again.
+    PaneActions EraseRubberBand();
     // WM_LBUTTONDBLCLK: "&Max" and no current marquee.
     PaneActions OnDoubleClick();
     // WM_KEYDOWN: Delete sends the delete-marquee command; every key is answered 0.
@@ -84,6 +88,9 @@ class PreviewWindowModel {
     // CMD_APPLY_SIZE_EDIT with its lParam: low word the size in view pixels, high word the edit's id.
     PaneActions OnApplySizeEdit(uint32_t argument);
 
+    // The marquee list was filled from a file and its current marquee chosen: the selection, the count,
+    // the current marquee's settings and the enable states of the marquee commands follow.
+    PaneActions MarqueesRestored();
     // Delete marquee (962); nothing while busy.
     PaneActions DeleteMarquee();
     // Duplicate marquee (959) with the Ctrl and Alt keys as they are.
@@ -102,7 +109,7 @@ class PreviewWindowModel {
     void ApplyEditRule(Point client, PaneActions& out);
     void RemoveCurrentMarquee(PaneActions& out);
     void FinishRubberBand(PaneActions& out);
-    void ReaddInvertedMarquee();
+    void ReaddInvertedMarquee(PaneActions& out);
     void AnnounceChange(PaneActions& out) const;
     void ShowCount(PaneActions& out) const;
     void EnableAfterAdding(PaneActions& out) const;

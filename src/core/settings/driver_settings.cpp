@@ -165,7 +165,7 @@ void LoadVersionAndNames(ScanSettings& s, StringTable& strings) {
     }
     s.versionText = ExtractVersionText(s.versionString);
     if (s.versionText.empty()) {
-        s.versionText = "0";
+        s.versionText.push_back('0');  // assigning a literal to an empty string trips GCC 12's -O3 overlap check
     }
     for (size_t i = 0; i < s.unitNames.size(); ++i) {
         s.unitNames[i] = Bounded(strings.Load(kFirstUnitNameString + static_cast<int>(i)), kUnitNameCapacity);

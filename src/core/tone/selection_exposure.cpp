@@ -1,16 +1,12 @@
 #include "core/tone/selection_exposure.h"
 
-#include <algorithm>
-#include <array>
-
 #include "core/preview/packed_dib.h"
+#include "core/settings/calibration.h"
 #include "core/settings/image_processing.h"
 
 namespace korva {
 namespace {
 
-constexpr std::array<uint8_t, 21> kCalibrationLevels = {128, 136, 144, 150, 156, 161, 166, 170, 174, 177, 181,
-                                                        184, 186, 189, 191, 194, 196, 198, 199, 201, 203};
 constexpr float kDisplayGamma = 1.8f;
 
 }  // namespace
@@ -23,14 +19,6 @@ ExposureMode ExposureModeFor(int32_t docSource, int32_t optionUnit) {
         return ExposureMode::PositiveFilm;
     }
     return ExposureMode::Reflective;
-}
-
-float CalibrationGamma(uint8_t calibrationMidLevel) {
-    const auto* found = std::find(kCalibrationLevels.begin(), kCalibrationLevels.end(), calibrationMidLevel);
-    if (found == kCalibrationLevels.end()) {
-        return 0.0f;
-    }
-    return 1.0f + static_cast<float>(found - kCalibrationLevels.begin()) / 10.0f;
 }
 
 bool ExposeSelection(ScanSettings& s, const SelectionExposure& request) {
@@ -47,7 +35,7 @@ bool ExposeSelection(ScanSettings& s, const SelectionExposure& request) {
     }
     AutoExposureResult result;
     if (!AutoExposure(image, rect, ExposureModeFor(request.docSource, request.optionUnit), kDisplayGamma,
-                      CalibrationGamma(s.calibrationMidValue), result)) {
+                      static_cast<float>(DisplayGammaFromMidValue(s.calibrationMidValue)), result)) {
         return false;
     }
     ToneState state;

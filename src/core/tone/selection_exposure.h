@@ -16,9 +16,6 @@ namespace korva {
 // reflective document.
 ExposureMode ExposureModeFor(int32_t docSource, int32_t optionUnit);
 
-// 1.0 + i / 10 for the calibration mid-level at position i of the calibration table, else 0.
-float CalibrationGamma(uint8_t calibrationMidLevel);
-
 struct SelectionExposure {
     std::span<const uint8_t> preview;  // a packed 24-bit bitmap
     Rect selection;                    // preview pixels from the top-left corner; empty = the whole preview

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 namespace korva {
 
@@ -17,7 +16,6 @@ struct ModuleState {
     int32_t active = 0;               // 1 from ActivateDialog until DeleteDialog
     ScanUI* scanUI = nullptr;
     HWND mainWindow = nullptr;
-    std::string dataSourcePath;  // full path of the data-source library, composed from the driver INI file
 };
 
 ModuleState& Module();

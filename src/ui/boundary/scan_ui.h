@@ -20,6 +20,7 @@
 #include "ui/mainwin/main_window_state.h"
 #include "ui/preview/global_dib.h"
 #include "ui/tone/tone_dialog.h"
+#include "ui/preview/pane_cursors.h"
 
 namespace korva {
 
@@ -132,6 +133,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void RunFinalScan();
     void ScanAllMarquees();
     void NextMarquee();
+    void SelectBatchMarquee();
     void OnBusyMessage(WPARAM busy, LPARAM code);
     void SaveDriverSettingsNow();
 
@@ -149,6 +151,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void ComputePaneGeometry();
     bool CreatePreviewWindow();
     void PlacePreviewWindow(bool exact);
+    void FitPaneToPicture();
     void RepaintPreview();
     void PaintPreview(HWND window);
     void DrawAdjustedPreview(HDC dc);
@@ -163,12 +166,14 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void InvertOutline(HDC dc, const Rect& rect);
     void DrawSelectionOutlines();
     void RunPaneActions(const PaneActions& actions);
+    void ReportMarqueeNotAdded();
     bool RunPreviewScan();
     bool ReadPreviewFile();
     void AdoptPreviewImage(HGLOBAL block);
     void WritePreviewFile();
     void ClearSelection();
     void SelectMarquee(const Rect& rect);
+    void LoadMarqueeSettings(const SettingsBlock& block);
     SettingsBlock CaptureSettings() override;
 
     // The tab captions drawn over the tab pictures (owner_draw.cpp).
@@ -204,6 +209,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
     ToneDialog toneDialog_{instance_, settings_, [this] { RedrawForDialog(); }};
+    PaneCursors paneCursors_;         // loaded with the preview pane, freed with it
 };
 
 }  // namespace korva

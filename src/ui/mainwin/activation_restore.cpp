@@ -78,14 +78,11 @@ void ScanUI::RestoreEnvironmentMarquees() {
     for (const Marquee& record : records) {
         list.AddStored(record, list.IsEmpty());
     }
-    if (list.IsEmpty()) {
-        return;
-    }
-    if (settings_.saveValues == 1) {
+    if (!list.IsEmpty() && settings_.saveValues == 1) {
         list.MakeCurrentByIndex(list.Count() - settings_.currentMarquee - 1);
     }
-    pane_.View().currentRect = list.Current()->view;
-    MarkChanged();
+    SyncPaneSettings();
+    RunPaneActions(pane_.MarqueesRestored());
 }
 
 }  // namespace korva

@@ -125,13 +125,19 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
             }
             return;
         case 182:
-            OnAutoScan(window);
+            if (code == BN_CLICKED) {
+                OnAutoScan(window);
+            }
             return;
         case 953:
-            OnAutoExposure();
+            if (code == BN_CLICKED) {
+                OnAutoExposure();
+            }
             return;
         case 956:
-            OnAutoLocate(window);
+            if (code == BN_CLICKED) {
+                OnAutoLocate(window);
+            }
             return;
         default:
             return;
@@ -142,12 +148,15 @@ void ScanUI::SaveDriverSettingsNow() {
     SessionSnapshot session;
     std::vector<Marquee> marquees;
     MarqueeList& list = pane_.Marquees();
+    if (Marquee* current = list.Current()) {
+        current->settings = CaptureSettings();  // what the dialogs show now belongs to the current marquee
+    }
     for (int32_t i = 0; i < list.Count(); ++i) {
         marquees.push_back(list.At(static_cast<size_t>(i)));
     }
     session.marquees = marquees;
     session.currentMarqueeIndex = list.IndexOfCurrent();
-    session.fullPageShown = pane_.Zoom().fullPreviewShown;
+    session.fullPageShown = pane_.Zoom().fullPreviewShown || !previewImage_.Exists();  // no picture, no zoom
     session.previewExists = previewImage_.Exists();
     session.view = pane_.View();
     Services services = ServicesNow();
@@ -176,7 +185,8 @@ void ScanUI::PreviewButton() {
     context.Set(ctx::previewStarted, 1);
     context.Set(ctx::focusMode, 0);
 
-    if (!RunPreviewScan()) {
+    main_.previewFailed = RunPreviewScan() ? 0 : 1;
+    if (main_.previewFailed) {
         main_.previewInProgress = 0;
         if (main_.lastPreviewSource == settings_.docSource && ReadPreviewFile()) {
             Services services = ServicesNow();
@@ -192,7 +202,12 @@ void ScanUI::PreviewButton() {
         }
         RestoreTabSelection();
         if (settings_.tabFlag == 0) {
-            EnablePhotoPictureButtons();
+            // A picture reloaded from the last run is not what the device shows now: nothing to locate or expose.
+            EnableItem(main_.photoPage, 956, false);
+            EnableItem(main_.photoPage, 953, false);
+            if (settings_.docSource != 0) {
+                EnableItem(main_.photoPage, 182, false);
+            }
         }
         EnableItem(mainWindow_, 1, true);
         ::SetActiveWindow(mainWindow_);
@@ -336,6 +351,7 @@ void ScanUI::OnSizeFieldCommand(int id, int code) {
             if (!main_.updateSizeFields || ::GetFocus() != ::GetDlgItem(mainWindow_, id)) {
                 return;  // the program wrote the field
             }
+            RunPaneActions(pane_.EraseRubberBand());
             std::string canonical;
             if (ReformatSizeField(mainWindow_, id, main_.sizeTextBefore, canonical) != 0) {
                 main_.pendingSize = id;
@@ -367,8 +383,8 @@ void ScanUI::CommitTypedSize(int id) {
         ::SendMessageA(main_.previewWindow, WM_LBUTTONUP, static_cast<WPARAM>(-1),
                        MAKELPARAM(selection.right, selection.bottom));
     }
-    if (pane_.Marquees().IsEmpty() && !selection.IsEmpty()) {
-        pane_.Marquees().Add(selection, CaptureSettings());
+    if (pane_.Marquees().IsEmpty() && !selection.IsEmpty() && !pane_.Marquees().Add(selection, CaptureSettings())) {
+        ReportMarqueeNotAdded();
     }
 }
 

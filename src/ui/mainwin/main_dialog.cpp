@@ -156,18 +156,15 @@ void ScanUI::InitMainDialog(HWND window) {
     InitUnitCombo(window);
     main_.pendingSize = main_.pendingOutSize = main_.pendingScale = 0;
 
-    if (HasSrgbColourManagement(services_.system.Version())) {
-        main_.colourMatching = ::LoadLibraryA(kColourMatchingLibrary);
-        if (!main_.colourMatching) {
-            return;
-        }
-    }
-    const DialogPosition& position = settings_.positions.preview;
+    const DialogPosition& position = settings_.positions.main;
     if (position.x != 0 || position.y != 0) {
         ::SetWindowPos(window, nullptr, position.x, position.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (settings_.saveValues != 1) {
         settings_.tabFlag = 0;
+    }
+    if (HasSrgbColourManagement(services_.system.Version())) {
+        main_.colourMatching = ::LoadLibraryA(kColourMatchingLibrary);
     }
 }
 
@@ -265,14 +262,15 @@ void ScanUI::OnMainSysCommand(HWND window, WPARAM command) {
 
 // The status line names what the control under the mouse does.
 void ScanUI::OnMainSetCursor(HWND control) {
+    pane_.Interaction().hovering = false;  // the mouse is over the dialog, not the pane
     ShowHint(control ? HintStringFor(::GetDlgCtrlID(control)) : kHintReady);
 }
 
 void ScanUI::RememberWindowPosition() {
     RECT rect{};
     if (mainWindow_ && ::GetWindowRect(mainWindow_, &rect)) {
-        settings_.positions.preview.x = rect.left;
-        settings_.positions.preview.y = rect.top;
+        settings_.positions.main.x = rect.left;
+        settings_.positions.main.y = rect.top;
     }
 }
 

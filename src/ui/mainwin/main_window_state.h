@@ -31,8 +31,9 @@ struct MainWindowState {
     int32_t exposurePending = 0;
     int32_t restorePending = 0;
     int32_t fullPreviewRequested = 0;
-    int32_t aas = 0;  // automatic area segmentation of the line-art type
-    int32_t tet = 0;  // text enhancement of the line-art type
+    int32_t previewFailed = 0;  // the last preview request gave no picture
+    int32_t aas = 0;            // automatic area segmentation of the line-art type
+    int32_t tet = 0;            // text enhancement of the line-art type
     int32_t invert = 0;
     int32_t alternativeWindowFlag = 0;               // toggled by command 787
     int32_t lastPreviewSource = -1;                  // the document source of the last successful preview

@@ -190,7 +190,7 @@ void ScanUI::OnColourChoice(HWND page, int id) {
 // The one-press scan: a preview, the location and exposure of the picture on it, then the scan.
 void ScanUI::OnAutoScan(HWND page) {
     ::SendMessageA(mainWindow_, WM_COMMAND, MAKEWPARAM(733, BN_CLICKED), 0);
-    if (!previewImage_.Exists()) {
+    if (main_.previewFailed || !previewImage_.Exists()) {
         return;
     }
     ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(956, BN_CLICKED), 0);

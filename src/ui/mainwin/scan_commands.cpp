@@ -17,9 +17,6 @@ void ScanUI::ScanAllMarquees() {
         return;
     }
     busy_ = 1;
-    if (Marquee* current = list.Current()) {
-        current->settings = CaptureSettings();
-    }
     SaveDriverSettingsNow();
     list.MakeCurrentByIndex(0);
     main_.batchCount = list.Count();
@@ -27,7 +24,7 @@ void ScanUI::ScanAllMarquees() {
     Context().Set(ctx::batchActive, 1);
     Context().Set(ctx::batchIndex, 0);
     main_.batchCounter = 0;
-    pane_.View().currentRect = list.Current()->view;
+    SelectBatchMarquee();
     RunFinalScan();
 }
 
@@ -38,7 +35,7 @@ void ScanUI::NextMarquee() {
         ++main_.batchCounter;
         Context().Set(ctx::batchIndex, Context().Get(ctx::batchIndex) + 1);
         list.MakeCurrentByIndex(next);
-        pane_.View().currentRect = list.Current()->view;
+        SelectBatchMarquee();
         RunFinalScan();
         return;
     }
@@ -47,6 +44,12 @@ void ScanUI::NextMarquee() {
     }
     Context().Set(ctx::batchActive, 0);
     busy_ = 0;
+}
+
+// Each marquee of a batch is scanned with its own settings: its block is in force before the scan is
+// prepared, and its selection is the scan area.
+void ScanUI::SelectBatchMarquee() {
+    LoadMarqueeSettings(pane_.Marquees().Current()->settings);
 }
 
 // The data source is busy while it scans: the buttons that start a scan wait until it is done.

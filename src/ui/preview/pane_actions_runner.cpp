@@ -3,7 +3,6 @@
 #include <type_traits>
 #include <variant>
 
-#include "core/settings/settings_capture.h"
 #include "ui/boundary/scan_ui.h"
 #include "ui/common/dialog_items.h"
 
@@ -11,40 +10,15 @@ namespace korva {
 namespace {
 
 constexpr int kScaleField = 142;
-
-LPCSTR SystemCursorFor(HitZone zone) {
-    switch (zone) {
-        case HitZone::kTop:
-        case HitZone::kBottom:
-            return IDC_SIZENS;
-        case HitZone::kLeft:
-        case HitZone::kRight:
-            return IDC_SIZEWE;
-        case HitZone::kTopLeft:
-        case HitZone::kBottomRight:
-            return IDC_SIZENWSE;
-        case HitZone::kTopRight:
-        case HitZone::kBottomLeft:
-            return IDC_SIZENESW;
-        default:
-            return IDC_ARROW;
-    }
-}
-
-const char* ModuleCursorFor(HitZone zone) {
-    switch (zone) {
-        case HitZone::kMove:
-            return "HAND";
-        case HitZone::kDraw:
-            return "WCROSS";
-        case HitZone::kPicker:
-            return "PICKER";
-        default:
-            return nullptr;
-    }
-}
+constexpr int kNoMemoryString = 12;
+constexpr char kMessageCaption[] = "QXTWAIN32";
 
 }  // namespace
+
+void ScanUI::ReportMarqueeNotAdded() {
+    services_.messages.Show(reinterpret_cast<WindowRef>(mainWindow_), ModuleString(instance_, kNoMemoryString),
+                            kMessageCaption, mb::kOk);
+}
 
 void ScanUI::RunPaneActions(const PaneActions& actions) {
     HWND pane = main_.previewWindow;
@@ -69,9 +43,7 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
                         ::ReleaseDC(pane, dc);
                     }
                 } else if constexpr (std::is_same_v<A, ChangeCursor>) {
-                    const char* own = ModuleCursorFor(a.zone);
-                    HCURSOR cursor = own ? ::LoadCursorA(instance_, own) : nullptr;
-                    ::SetCursor(cursor ? cursor : ::LoadCursorA(nullptr, SystemCursorFor(a.zone)));
+                    ::SetCursor(paneCursors_.For(a.zone));
                 } else if constexpr (std::is_same_v<A, BeginDrag>) {
                     RECT screen{};
                     ::GetWindowRect(pane, &screen);
@@ -104,11 +76,7 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
                 } else if constexpr (std::is_same_v<A, StoreTabSelection>) {
                     ActiveTab().selectRect = a.rect;
                 } else if constexpr (std::is_same_v<A, ApplySettings>) {
-                    SourceContext context = Context();
-                    ApplySettingsBlock(settings_, pane_.View(), context, a.block, services_.strings, true);
-                    UpdateColourMatching();
-                    ShowResolution(ActivePage());
-                    RefreshSizeDisplay();
+                    LoadMarqueeSettings(a.block);
                 } else if constexpr (std::is_same_v<A, SetScale>) {
                     settings_.scalePercent = a.percent;
                     SetItemText(mainWindow_, kScaleField, std::to_string(a.percent));
@@ -116,6 +84,8 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
                     // The colour-picking tools belong to adjustment dialogs this module does not carry.
                 } else if constexpr (std::is_same_v<A, RecomputeDarkDocument>) {
                     UpdateDarkDocument();
+                } else if constexpr (std::is_same_v<A, ReportNoMemory>) {
+                    ReportMarqueeNotAdded();
                 }
             },
             action);

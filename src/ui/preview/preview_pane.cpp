@@ -14,6 +14,8 @@ namespace {
 
 constexpr char kPreviewClass[] = "PREVIEW";
 constexpr int kPlaceholder = 190;
+constexpr int kAdvancedButton = 354;  // the lowest of the left-hand controls, where the template has it
+constexpr int kTabFrame = 157;
 constexpr int kUnitCombo = 138;
 constexpr int kCommandApplySizeEdit = 1024;
 constexpr int kNumberCharacters = 11;
@@ -131,6 +133,23 @@ void ScanUI::PlacePreviewWindow(bool exact) {
         PlacePaneWindow(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
                         ::GetSystemMetrics(SM_CYCAPTION), exact);
     ::MoveWindow(main_.previewWindow, frame.x, frame.y, frame.width, frame.height, TRUE);
+    // The dialog follows the pane: it ends half the gap between the left-hand controls and the pane
+    // to the right of it, and a gap below it.
+    const int frameId = ::GetDlgItem(mainWindow_, kAdvancedButton) ? kAdvancedButton : kTabFrame;
+    const DialogSize size =
+        MainDialogSizeForPane(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
+                              ToRect(ItemScreenRect(mainWindow_, frameId)));
+    ::SetWindowPos(mainWindow_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A picture read back from the file is the full preview: the pane takes its size.
+void ScanUI::FitPaneToPicture() {
+    PreviewView& view = pane_.View();
+    view.fullWidth = view.paintWidth = view.viewWidth;
+    view.fullHeight = view.paintHeight = view.viewHeight;
+    pane_.Marquees().SetGeometry(view);
+    pane_.Zoom().fullPreviewShown = true;
+    PlacePreviewWindow(false);
 }
 
 void ScanUI::RepaintPreview() {
@@ -154,6 +173,7 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
     switch (message) {
         case WM_CREATE:
             pane_.OnCreate();
+            paneCursors_.Load(instance_);
             return 0;
         case WM_PAINT:
             PaintPreview(window);
@@ -206,6 +226,7 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
             ReleasePanePalette();
             if (message == WM_DESTROY && window == main_.previewWindow) {
                 main_.previewWindow = nullptr;
+                paneCursors_.Free();
             }
             return 0;
         default:
@@ -264,7 +285,11 @@ void ScanUI::ClearSelection() {
 void ScanUI::SelectMarquee(const Rect& rect) {
     pane_.View().currentRect = rect;
     pane_.Marquees().SetGeometry(pane_.View());
-    pane_.Marquees().Add(rect, CaptureSettings());
+    if (!pane_.Marquees().Add(rect, CaptureSettings())) {
+        pane_.View().currentRect = Rect{};
+        ReportMarqueeNotAdded();
+        return;
+    }
     if (previewImage_.Exists()) {
         DrawSelectionOutlines();
     }

@@ -42,6 +42,7 @@ bool ScanUI::ReadPreviewFile() {
     }
     HGLOBAL block = copy.Release();
     AdoptPreviewImage(block);
+    FitPaneToPicture();
     return true;
 }
 

@@ -144,17 +144,26 @@ void ScanUI::OnConfigOk(HWND window) {
     if (previewImage_.Exists()) {
         if (settings_.colorMatchActive) {
             EnableItem(main_.photoPage, 953, false);
-            const int32_t threshold = settings_.iproc[iproc::kThreshold];
             const int32_t flag14 = settings_.processingFlag14;
-            ResetImageProcessing({.threshold = true, .invert = true});
-            settings_.iproc[iproc::kThreshold] = threshold;
+            ResetImageProcessing({.threshold = true});
             settings_.processingFlag14 = flag14;
             CopyCurrentToneMap(settings_);
+            settings_.toneChannelShown = settings_.toneMapInForce.values[tone_map::kSelectedChannelCell];
             settings_.bFit2 = 0;
         } else {
             EnableItem(main_.photoPage, 953, true);
-            if (settings_.tabFlag == 0 && settings_.autoExposure != 1) {
-                Services services = ServicesNow();
+            Services services = ServicesNow();
+            const bool photo = settings_.tabFlag == 0;
+            if (settings_.autoExposure == 1 && (photo || main_.aas)) {
+                // The exposure is taken once from the whole preview, and the switch goes off.
+                if (photo) {
+                    WriteExposureValues(settings_, services);
+                }
+                pane_.View().currentRect = Rect{};
+                AutoExposeSelection();
+                settings_.autoExposure = 0;
+                pane_.View().currentRect = ActiveTab().selectRect;
+            } else if (photo && settings_.autoExposure != 1) {
                 ReadImageProcessingValues(settings_, services);
             }
         }

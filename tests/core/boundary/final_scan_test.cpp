@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "boundary/scan_request_fixture.h"
 
 namespace korva::test {
@@ -21,10 +23,7 @@ class FinalScanTest : public ScanRequestTest {
         ASSERT_TRUE(marquees.Add(Rect{1, 1, 10, 10}, SettingsBlock{}));
         marquees.Current()->document = document;
     }
-    void UseDeepColourType() {
-        settings.pixelTypes[0].bitsPerPixel = 36;
-        settings.imageTypes.current = 0;
-    }
+    void UseDeepColourType() { settings.imageTypes.current = 0; }
 
     MarqueeList marquees;
     FinalScanInputs inputs;
@@ -162,7 +161,7 @@ TEST_F(FinalScanTest, TwelveBitSamplesNeedConfirmationUnlessTheDataSourceAccepts
     UseDeepColourType();
     posix.messages.answers = {mb::kAnswerCancel, mb::kAnswerOk};
     EXPECT_TRUE(Prepare().cancelled);
-    EXPECT_EQ(context.Get(ctx::bitsPerSample), 12);
+    EXPECT_EQ(context.Get(ctx::bitsPerSample), 12);  // 48 bits to the pixel, 12 significant in each sample
     ASSERT_EQ(posix.messages.shown.size(), 1u);
     EXPECT_EQ(posix.messages.shown[0].text, posix.strings.Load(19, 256));
     EXPECT_EQ(posix.messages.shown[0].caption, "QXTWAIN32");
@@ -170,6 +169,16 @@ TEST_F(FinalScanTest, TwelveBitSamplesNeedConfirmationUnlessTheDataSourceAccepts
     context.Set(ctx::deepColorAccepted, 1);
     EXPECT_FALSE(Prepare().cancelled);
     EXPECT_EQ(posix.messages.shown.size(), 2u);
+}
+
+TEST_F(FinalScanTest, EachPixelTypeHandsItsBitsPerSample) {
+    context.Set(ctx::deepColorAccepted, 1);
+    const std::pair<int32_t, int64_t> types[] = {{0, 12}, {1, 8}, {2, 12}, {3, 8}, {4, 8}, {kLineArt, 1}};
+    for (const auto& [imageType, bits] : types) {
+        settings.imageTypes.current = imageType;
+        Prepare();
+        EXPECT_EQ(context.Get(ctx::bitsPerSample), bits) << imageType;
+    }
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ class PaneModelFixture : public ::testing::Test {
         model.SetPlacement({{500, 100, 800, 488}, {500, 100}});
         model.Settings().scanResolution = 300;
         model.Settings().resolutions = {50, 100, 300, 600};
+        model.Zoom().fullPreviewShown = true;
     }
 
     // Adds a marquee as drawing would, without the mouse.

@@ -98,6 +98,30 @@ TEST_F(PreviewWindowCommandsTest, DeletingTheLastMarqueeResetsTheViewAreaAndTheS
     EXPECT_EQ(model.Marquees().Count(), 1);
 }
 
+TEST_F(PreviewWindowCommandsTest, RestoredMarqueesBringTheCurrentOnesSettingsAndEnableTheirCommands) {
+    PaneActions none = model.MarqueesRestored();
+    EXPECT_EQ(States(none, {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdZoom, pane::kIdScanAll}),
+              (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(Count<ApplySettings>(none), 0);
+
+    AddMarquee({10, 10, 40, 40});
+    AddMarquee({50, 50, 90, 90});
+    model.Marquees().MakeCurrentByIndex(1);
+    model.Marquees().Current()->settings.imageType = 7;
+    model.View().currentRect = {};
+    PaneActions two = model.MarqueesRestored();
+    EXPECT_EQ(model.View().currentRect, (Rect{10, 10, 40, 40}));
+    EXPECT_EQ(One<ApplySettings>(two).block.imageType, 7);
+    EXPECT_EQ(One<SetControlText>(two).text, "2");
+    EXPECT_TRUE(Posted(two, pane::kMsgMarqueeChanged));
+    EXPECT_EQ(States(two, {pane::kIdDuplicate, pane::kIdDeleteMarquee, pane::kIdLocate, pane::kIdScanAll}),
+              (std::vector<int>{1, 1, 1, 1}));
+
+    model.Settings().docSource = 1;
+    model.Settings().optionUnit = 0;  // the feeder: neither zoom nor the scan of all marquees
+    EXPECT_EQ(States(model.MarqueesRestored(), {pane::kIdZoom, pane::kIdScanAll}), (std::vector<int>{0, 0}));
+}
+
 TEST_F(PreviewWindowCommandsTest, ADuplicateAtTheRightBorderLandsFivePixelsIn) {
     EXPECT_TRUE(model.DuplicateMarquee(false, false).empty());
     AddMarquee({250, 10, 299, 50});

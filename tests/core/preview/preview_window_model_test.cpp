@@ -4,6 +4,7 @@
 
 #include <tuple>
 
+#include "core/preview/pane_geometry.h"
 #include "core/preview/pane_ids.h"
 #include "pane_model_fixture.h"
 
@@ -142,6 +143,29 @@ TEST_F(PreviewWindowModelTest, AResizedMarqueeTurnedInsideOutIsPutInOrder) {
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{30, 50, 50, 150}));
     EXPECT_EQ(model.View().currentRect, (Rect{30, 50, 50, 150}));
     EXPECT_EQ(model.Marquees().Current()->settings.imageType, 2);  // captured again
+}
+
+TEST_F(PreviewWindowModelTest, AResizeThatLeavesNoWidthKeepsTheMarqueeAsItWas) {
+    Drag({50, 50}, {120, 150});
+    EXPECT_EQ(One<ChangeCursor>(model.OnSetCursor({120, 100}, true)).zone, HitZone::kRight);
+    model.OnButtonDown({120, 100}, false);
+    model.OnMouseMove({50, 100});
+    EXPECT_EQ(model.View().currentRect.right, 50);
+    model.OnButtonUp({50, 100}, false);
+    EXPECT_EQ(model.Marquees().Count(), 1);
+    EXPECT_EQ(model.Marquees().Current()->view, (Rect{50, 50, 120, 150}));
+    EXPECT_EQ(model.View().currentRect, (Rect{50, 50, 120, 150}));
+}
+
+TEST_F(PreviewWindowModelTest, BeforeAnyPreviewThePaneIsNotEnlargedBeyondOneToOne) {
+    model.View().paneMaxWidth = 600;
+    model.View().paneMaxHeight = 800;
+    model.Settings().resolutions = {50};  // 70 dpi wanted: 140 % of the only resolution
+    PreviewWindowModel fresh(capture);
+    const auto chosen = ComputePaneGeometry(model.View(), model.Marquees(), BedSize{850, 1100}, model.Settings(),
+                                            fresh.Zoom().fullPreviewShown);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->scale, 100);
 }
 
 TEST_F(PreviewWindowModelTest, ClickingAnotherMarqueesBorderSelectsIt) {

@@ -49,12 +49,5 @@ TEST(ExposeSelectionTest, TheSourceDecidesTheKindOfDocument) {
     EXPECT_EQ(ExposureModeFor(0, 1), ExposureMode::Reflective);  // the flatbed
 }
 
-TEST(ExposeSelectionTest, TheCalibrationMidLevelGivesItsGamma) {
-    EXPECT_FLOAT_EQ(CalibrationGamma(128), 1.0f);
-    EXPECT_FLOAT_EQ(CalibrationGamma(150), 1.3f);
-    EXPECT_FLOAT_EQ(CalibrationGamma(203), 3.0f);
-    EXPECT_EQ(CalibrationGamma(129), 0.0f);
-}
-
 }  // namespace
 }  // namespace korva

@@ -67,15 +67,26 @@ std::string EnvironmentFile() {
 }
 
 void WriteEnvironmentFile(std::initializer_list<Rect> documents) {
-    ::CreateDirectoryA((DriverFolder() + "\\SETTINGS").c_str(), nullptr);
     std::vector<Marquee> marquees;
     for (const Rect& document : documents) {
         Marquee marquee;
         marquee.document = document;
         marquees.push_back(marquee);
     }
+    WriteEnvironmentFile(marquees);
+}
+
+void WriteEnvironmentFile(const std::vector<Marquee>& marquees) {
+    ::CreateDirectoryA((DriverFolder() + "\\SETTINGS").c_str(), nullptr);
     Win32FileSystem files;
     WriteSettingsFile(files, EnvironmentFile(), "Main", marquees, SettingsBlock{});
+}
+
+std::vector<Marquee> EnvironmentRecords() {
+    Win32FileSystem files;
+    std::vector<Marquee> records;
+    ReadMarqueeRecords(files, EnvironmentFile(), records);
+    return records;
 }
 
 int EnvironmentMarquees() {

@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/boundary/source_context.h"
+#include "core/preview/marquee.h"
 #include "core/preview/rect.h"
 #include "tests/ui/support/module_harness.h"
 
@@ -32,6 +34,10 @@ void WritePreviewFile(int width, int height);
 void WriteEnvironmentFile(std::initializer_list<Rect> documents);
 // The number of marquees the environment file holds, or -1 without a file.
 int EnvironmentMarquees();
+// The environment file with these marquee records (their document rectangles and settings), and the
+// records the environment file holds now.
+void WriteEnvironmentFile(const std::vector<Marquee>& marquees);
+std::vector<Marquee> EnvironmentRecords();
 
 // A packed 24-bit bitmap in a movable global block, as a data source returns a preview.
 HGLOBAL MakePreviewBlock(int width, int height);
