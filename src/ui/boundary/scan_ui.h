@@ -6,17 +6,20 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/boundary/source_context.h"
 #include "core/preview/preview_window_model.h"
 #include "core/settings/image_processing_reset.h"
 #include "core/settings/scan_settings.h"
+#include "core/settings/settings_capture.h"
 #include "core/tone/tone_curve.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
 #include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
 #include "ui/preview/global_dib.h"
+#include "ui/settings/settings_dialog.h"
 
 namespace korva {
 
@@ -41,6 +44,9 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     INT_PTR PhotoPageProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
     LRESULT PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR SettingsDialogProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+        return settingsDialog_.Proc(window, message, first, second);
+    }
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -51,6 +57,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void DrawSwatch(HDC dc, int controlId, COLORREF colour, int width, int height);
 
   private:
+    friend class SettingsDialog;
+
     SourceContext Context() const;
     Services ServicesNow() { return services_.Get(); }
     int32_t DeviceLevel() const;
@@ -160,6 +168,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void ClearSelection();
     void SelectMarquee(const Rect& rect);
     SettingsBlock CaptureSettings() override;
+    SettingsBlock CaptureSettingsFor(BlockUse use);
+    std::vector<Marquee> MarqueeRecords();  // the marquees from the head of the list
 
     // The tab captions drawn over the tab pictures (owner_draw.cpp).
     void DrawTabCaptions(HWND dialog);
@@ -189,6 +199,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     GlobalDib previewImage_;
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
+
+    SettingsDialog settingsDialog_{*this};
 };
 
 }  // namespace korva

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/boundary/data_source_calls.h"
+#include "core/mainwin/adjustment_windows.h"
 #include "core/mainwin/document_sizes.h"
 #include "core/mainwin/ocr_options.h"
 #include "core/preview/image_files.h"
@@ -33,6 +34,9 @@ constexpr UINT kHelpQuit = 2;
 }  // namespace
 
 void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
+    if (ClosesAdjustmentWindows(id)) {
+        settingsDialog_.Close();
+    }
     switch (id) {
         case 1:
             ScanButton();
@@ -68,6 +72,9 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
             return;
         case 729:
             ScanAllMarquees();
+            return;
+        case 196:
+            settingsDialog_.Open();
             return;
         case pane::kIdDeleteMarquee:  // the Delete key in the pane
             SyncPaneSettings();
