@@ -18,6 +18,7 @@ struct Recorder {
     HGLOBAL nextPreview = nullptr;
     std::string iniToCheck;  // a file whose existence is recorded at each call
     std::string iniExistedAtCalls;
+    std::string batchTotalsAtCalls;  // the watched INI file's "BatchMode" "total" at each call, one digit
 };
 
 Recorder& TheRecorder() {
@@ -33,6 +34,8 @@ void Record(const char* name) {
     }
     if (!r.iniToCheck.empty()) {
         r.iniExistedAtCalls += ::GetFileAttributesA(r.iniToCheck.c_str()) != INVALID_FILE_ATTRIBUTES ? '1' : '0';
+        const UINT total = ::GetPrivateProfileIntA("BatchMode", "total", 0, r.iniToCheck.c_str());
+        r.batchTotalsAtCalls += static_cast<char>('0' + (total > 9 ? 9 : total));
     }
 }
 
@@ -58,6 +61,10 @@ extern "C" const char* WINAPI RecordingDs_Calls() {
 
 extern "C" const char* WINAPI RecordingDs_FileExistedAtCalls() {
     return TheRecorder().iniExistedAtCalls.c_str();
+}
+
+extern "C" const char* WINAPI RecordingDs_BatchTotalsAtCalls() {
+    return TheRecorder().batchTotalsAtCalls.c_str();
 }
 
 extern "C" int WINAPI RecordingDs_SnapshotCount() {

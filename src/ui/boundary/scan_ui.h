@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/boundary/source_context.h"
 #include "core/imaging/colour_match.h"
@@ -13,6 +14,7 @@
 #include "core/preview/preview_window_model.h"
 #include "core/settings/image_processing_reset.h"
 #include "core/settings/scan_settings.h"
+#include "core/settings/settings_capture.h"
 #include "core/tone/tone_curve.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
@@ -21,6 +23,7 @@
 #include "ui/preview/global_dib.h"
 #include "ui/tone/tone_dialog.h"
 #include "ui/preview/pane_cursors.h"
+#include "ui/settings/settings_dialog.h"
 
 namespace korva {
 
@@ -46,6 +49,9 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     INT_PTR ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
     LRESULT PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR ToneDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR SettingsDialogProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+        return settingsDialog_.Proc(window, message, first, second);
+    }
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -56,6 +62,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void DrawSwatch(HDC dc, int controlId, COLORREF colour, int width, int height);
 
   private:
+    friend class SettingsDialog;
+
     SourceContext Context() const;
     Services ServicesNow() { return services_.Get(); }
     int32_t DeviceLevel() const;
@@ -175,6 +183,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void SelectMarquee(const Rect& rect);
     void LoadMarqueeSettings(const SettingsBlock& block);
     SettingsBlock CaptureSettings() override;
+    SettingsBlock CaptureSettingsFor(BlockUse use);
+    std::vector<Marquee> MarqueeRecords();  // the marquees from the head of the list
 
     // The tab captions drawn over the tab pictures (owner_draw.cpp).
     void DrawTabCaptions(HWND dialog);
@@ -210,6 +220,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
     ToneDialog toneDialog_{instance_, settings_, [this] { RedrawForDialog(); }};
     PaneCursors paneCursors_;         // loaded with the preview pane, freed with it
+
+    SettingsDialog settingsDialog_{*this};
 };
 
 }  // namespace korva

@@ -36,6 +36,7 @@ constexpr UINT kHelpQuit = 2;
 void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
     if (ClosesToolWindows(id)) {
         toneDialog_.Close();
+        settingsDialog_.Close();
     }
     switch (id) {
         case 1:
@@ -75,6 +76,9 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
             return;
         case 944:
             OpenToneDialog();
+            return;
+        case 196:
+            settingsDialog_.Open();
             return;
         case pane::kIdDeleteMarquee:  // the Delete key in the pane
             SyncPaneSettings();

@@ -296,6 +296,10 @@ void ScanUI::SelectMarquee(const Rect& rect) {
 }
 
 SettingsBlock ScanUI::CaptureSettings() {
+    return CaptureSettingsFor(BlockUse::kMarquee);
+}
+
+SettingsBlock ScanUI::CaptureSettingsFor(BlockUse use) {
     DisplayedSizes sizes;
     sizes.width = ItemText(mainWindow_, 191, kNumberCharacters + 1);
     sizes.height = ItemText(mainWindow_, 192, kNumberCharacters + 1);
@@ -303,7 +307,16 @@ SettingsBlock ScanUI::CaptureSettings() {
     sizes.outHeight = ItemText(mainWindow_, 136, kNumberCharacters + 1);
     const PreviewView& view = pane_.View();
     const DocumentSelection selection = SelectionInDocument(view);
-    return korva::CaptureSettings(settings_, view, sizes, selection, BlockUse::kMarquee, services_.strings);
+    return korva::CaptureSettings(settings_, view, sizes, selection, use, services_.strings);
+}
+
+std::vector<Marquee> ScanUI::MarqueeRecords() {
+    std::vector<Marquee> records;
+    const MarqueeList& list = pane_.Marquees();
+    for (int32_t i = 0; i < list.Count(); ++i) {
+        records.push_back(list.At(static_cast<size_t>(i)));
+    }
+    return records;
 }
 
 }  // namespace korva

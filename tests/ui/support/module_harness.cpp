@@ -69,6 +69,8 @@ ModuleHarness::ModuleHarness(const std::string& iniBody) {
         recording.calls = LibraryEntry<decltype(recording.calls)>(dataSource_, "RecordingDs_Calls");
         recording.fileExistedAtCalls =
             LibraryEntry<decltype(recording.fileExistedAtCalls)>(dataSource_, "RecordingDs_FileExistedAtCalls");
+        recording.batchTotalsAtCalls =
+            LibraryEntry<decltype(recording.batchTotalsAtCalls)>(dataSource_, "RecordingDs_BatchTotalsAtCalls");
         recording.snapshotCount =
             LibraryEntry<decltype(recording.snapshotCount)>(dataSource_, "RecordingDs_SnapshotCount");
         recording.snapshot = LibraryEntry<decltype(recording.snapshot)>(dataSource_, "RecordingDs_Snapshot");

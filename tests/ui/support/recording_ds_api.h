@@ -15,6 +15,7 @@ struct RecordingDsApi {
     void(WINAPI* watchFile)(const char* path) = nullptr;
     const char*(WINAPI* calls)() = nullptr;
     const char*(WINAPI* fileExistedAtCalls)() = nullptr;
+    const char*(WINAPI* batchTotalsAtCalls)() = nullptr;  // "BatchMode" "total" of the watched file, per call
     int(WINAPI* snapshotCount)() = nullptr;
     const uint8_t*(WINAPI* snapshot)(int index) = nullptr;
 };
