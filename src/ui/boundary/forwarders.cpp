@@ -30,6 +30,11 @@ INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, 
     return ui ? ui->ConfigDialogProc(window, message, first, second) : FALSE;
 }
 
+INT_PTR CALLBACK FocusDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->FocusDialogProc(window, message, first, second) : FALSE;
+}
+
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
     ScanUI* ui = Module().scanUI;
     return ui ? ui->PreviewWndProc(window, message, first, second) : ::DefWindowProcA(window, message, first, second);

@@ -17,6 +17,7 @@ void ScanUI::ScanAllMarquees() {
         return;
     }
     busy_ = 1;
+    RefreshMarqueeStrip();  // the strip waits while the marquees are scanned
     if (Marquee* current = list.Current()) {
         current->settings = CaptureSettings();
     }
@@ -47,6 +48,7 @@ void ScanUI::NextMarquee() {
     }
     Context().Set(ctx::batchActive, 0);
     busy_ = 0;
+    RefreshMarqueeStrip();
 }
 
 // The data source is busy while it scans: the buttons that start a scan wait until it is done.
