@@ -14,10 +14,12 @@
 namespace korva::test {
 namespace {
 
-// A white preview 340 pixels wide of an 850 x 1100 bed, kept from the last run with its marquees.
+// A white preview 340 pixels wide of an 850 x 1100 bed, kept from the last run with its marquees and
+// the selection on the Photo page.
 constexpr char kSavedPreview[] =
     "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
-    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
+    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\nPhotoSelectRect.left=40\r\nPhotoSelectRect.top=80\r\n"
+    "PhotoSelectRect.right=160\r\nPhotoSelectRect.bottom=200\r\n";
 
 // One inch in from the left and two from the top, three inches wide and high: pixels 40, 80 to 160, 200
 // of the full preview.
@@ -31,6 +33,11 @@ std::string Text(HWND dialog, int id) {
     char text[32] = {};
     ::GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
+}
+
+// A document position in hundredths of an inch as a full-preview pixel.
+int FullPixels(int hundredths, int full, int bed) {
+    return (hundredths * full + bed / 2) / bed;
 }
 
 int Calls(ModuleHarness& harness, const std::string& entry) {
@@ -62,9 +69,16 @@ void PutBack(const std::map<std::string, std::string>& kept) {
 
 class MarqueeStripTest : public MainWindowTest {
   protected:
+    // A first run measures the full preview's box (the pane's client area); the second starts with a
+    // kept preview of that size and the marquees.
     void StartWith(std::initializer_list<Rect> marquees) {
-        StartAfter([marquees] {
-            WritePreviewFile(340, 440);
+        StartAfter([] {});
+        RECT client{};
+        ::GetClientRect(Pane(), &client);
+        full_ = {client.right, client.bottom};
+        harness_.reset();
+        StartAfter([this, marquees] {
+            WritePreviewFile(full_.cx, full_.cy);
             WriteEnvironmentFile(marquees);
         });
     }
@@ -78,6 +92,8 @@ class MarqueeStripTest : public MainWindowTest {
         Click(main_, id);
         Harness().Pump();
     }
+
+    SIZE full_{};
 };
 
 TEST_F(MarqueeStripTest, AZoomScansTheGrownMarqueeAndBackRestoresThePlaces) {
@@ -88,19 +104,19 @@ TEST_F(MarqueeStripTest, AZoomScansTheGrownMarqueeAndBackRestoresThePlaces) {
     ASSERT_TRUE(Enabled(main_, 186));
     Press(186);
 
-    // The marquee's 302 hundredths grow by 30 on each side; 362 x 362 fit 340 pixels at 93 dpi, which
-    // 150 dpi at 62 % gives exactly.
+    // The marquee's area, 300 hundredths square from 100, 200, grows by a tenth on every side (the
+    // marquee's pixels make it a little larger), and the pane's width is scanned across it.
     ASSERT_EQ(Harness().recording.snapshotCount(), 1);
     const SourceContext zoom = Snapshot(Harness(), 0);
     EXPECT_EQ(zoom.Get(ctx::isPreview), 1);
-    EXPECT_EQ(zoom.Get(ctx::dsResolution), 150);
-    EXPECT_EQ(zoom.Get(ctx::dsScale), 62);
-    EXPECT_EQ(zoom.Get(ctx::dsAreaLeft), 70);
-    EXPECT_EQ(zoom.Get(ctx::dsAreaTop), 170);
-    EXPECT_EQ(zoom.Get(ctx::dsAreaWidth), 361);
-    EXPECT_EQ(zoom.Get(ctx::pixelWidth), 336);
-    EXPECT_EQ(zoom.Get(ctx::pixelLeft), 65);
-    EXPECT_EQ(zoom.Get(ctx::pixelTop), 158);
+    EXPECT_NEAR(zoom.Get(ctx::dsAreaLeft), 70, 3);
+    EXPECT_NEAR(zoom.Get(ctx::dsAreaTop), 170, 3);
+    EXPECT_NEAR(zoom.Get(ctx::dsAreaWidth), 360, 6);
+    EXPECT_EQ(zoom.Get(ctx::dsAreaWidth), zoom.Get(ctx::dsAreaHeight));
+    const double dpi = zoom.Get(ctx::dsResolution) * zoom.Get(ctx::dsScale) / 100.0;
+    EXPECT_EQ(zoom.Get(ctx::pixelWidth), static_cast<int64_t>(zoom.Get(ctx::dsAreaWidth) * dpi / 100 + 0.5));
+    EXPECT_EQ(zoom.Get(ctx::pixelLeft), static_cast<int64_t>(zoom.Get(ctx::dsAreaLeft) * dpi / 100 + 0.5));
+    EXPECT_NEAR(zoom.Get(ctx::pixelWidth), full_.cx, full_.cx / 10);  // the zoom fills the pane
     EXPECT_TRUE(Enabled(main_, 184));
     EXPECT_FALSE(Enabled(main_, 186));
 
@@ -110,10 +126,14 @@ TEST_F(MarqueeStripTest, AZoomScansTheGrownMarqueeAndBackRestoresThePlaces) {
     EXPECT_EQ(Text(main_, 737), "2");
     EXPECT_FALSE(Enabled(main_, 184));
     Click(main_, 1019);
-    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.left")), 45, 1);
-    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.top")), 85, 1);
-    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.right")), 165, 1);
-    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.bottom")), 205, 1);
+    const int left = FullPixels(100, full_.cx, 850);
+    const int top = FullPixels(200, full_.cy, 1100);
+    const int right = FullPixels(400, full_.cx, 850);
+    const int bottom = FullPixels(500, full_.cy, 1100);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.left")), left + 5, 1);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.top")), top + 5, 1);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.right")), right + 5, 1);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.bottom")), bottom + 5, 1);
 }
 
 TEST_F(MarqueeStripTest, TheLastZoomIsShownAgainOnlyForItsOwnMarqueeAndWithoutScanning) {
@@ -168,22 +188,20 @@ TEST_F(MarqueeStripTest, TheDeleteKeyActsAfterAClickOnThePane) {
     StartWith({kMarquee});
     HWND pane = Pane();
     ASSERT_NE(pane, nullptr);
-    ::SetForegroundWindow(main_);
+    ASSERT_EQ(Text(main_, 737), "1");
+    ASSERT_NE(::GetFocus(), pane);
+    // The mouse rests inside the marquee, so the click neither draws nor replaces one.
+    POINT inside{100, 140};
+    ::ClientToScreen(pane, &inside);
+    ::SetCursorPos(inside.x, inside.y);
+    ::SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     ::SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 140));
     ::SendMessageA(pane, WM_LBUTTONUP, 0, MAKELPARAM(100, 140));
     Harness().Pump();
     ASSERT_EQ(::GetFocus(), pane);
-    INPUT keys[2] = {};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = VK_DELETE;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, keys, sizeof(INPUT));
-    for (int i = 0; i < 20 && Text(main_, 737) != "0"; ++i) {
-        ::Sleep(20);
-        Harness().Pump();
-    }
+    // The key goes where the keyboard goes, through the host's message loop and the dialog manager.
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_DELETE, 0);
+    Harness().Pump();
     EXPECT_EQ(Text(main_, 737), "0");
     EXPECT_FALSE(Enabled(main_, 962));
 }

@@ -177,6 +177,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
     void RefreshMarqueeStrip();
     void RecreatePreviewWindow();
     void FitMainDialogToPane();
+    void RestoreMainDialogSize();
 
     // The focus window and the focus run (focus_commands.cpp).
     void OpenFocusWindow();

@@ -74,10 +74,12 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
         case pane::kIdDeleteMarquee:  // the Delete key in the pane
             SyncPaneSettings();
             RunPaneActions(pane_.DeleteMarquee());
+            RefreshMarqueeStrip();
             return;
         case pane::kIdDuplicate:
             SyncPaneSettings();
             RunPaneActions(pane_.DuplicateMarquee(::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_MENU) < 0));
+            RefreshMarqueeStrip();
             return;
         case pane::kIdWholeArea:
             BackToFullPreview();

@@ -30,7 +30,6 @@ class FocusWindow {
 
     // Opens the window owned by `owner` at the place it had last in this session, or activates it.
     void Open(HINSTANCE instance, HWND owner, DLGPROC forwarder);
-    HWND Window() const { return window_; }
     // The position the focus run found: in 786 and in the position controls.
     void ShowResult(int32_t tenths);
 

@@ -7,8 +7,8 @@
 namespace korva {
 
 bool ScanUI::RunPreviewScan() {
+    RestoreMainDialogSize();  // the pane's room is measured on the dialog as its template made it
     ComputePaneGeometry();
-    FitMainDialogToPane();
     PlacePreviewWindow(false);
     pane_.Zoom().lastZoomMarquee = Marquee{};  // the kept zoom belongs to the previous preview
     HGLOBAL block = nullptr;

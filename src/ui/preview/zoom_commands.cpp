@@ -58,6 +58,13 @@ void ScanUI::FitMainDialogToPane() {
                    std::max<LONG>(size.height, dialogTemplateSize_.cy), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void ScanUI::RestoreMainDialogSize() {
+    if (mainWindow_ && dialogTemplateSize_.cx != 0) {
+        ::SetWindowPos(mainWindow_, nullptr, 0, 0, dialogTemplateSize_.cx, dialogTemplateSize_.cy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 void ScanUI::ZoomIntoMarquee(ZoomRequest request) {
     MarqueeList& list = pane_.Marquees();
     SyncPaneSettings();
