@@ -194,6 +194,11 @@ TEST_F(MarqueeStripTest, TheDeleteKeyActsAfterAClickOnThePane) {
     POINT inside{100, 140};
     ::ClientToScreen(pane, &inside);
     ::SetCursorPos(inside.x, inside.y);
+    POINT at{};
+    for (int i = 0; i < 50 && (!::GetCursorPos(&at) || at.x != inside.x || at.y != inside.y); ++i) {
+        ::Sleep(10);
+    }
+    ASSERT_EQ(at.x, inside.x);
     ::SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     ::SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 140));
     ::SendMessageA(pane, WM_LBUTTONUP, 0, MAKELPARAM(100, 140));
