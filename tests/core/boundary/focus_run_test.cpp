@@ -35,20 +35,5 @@ TEST_F(FocusRunTest, TheRunFocusesOnTheCentreOfThePreviewOrAsksNothing) {
     ExpectFields({{ctx::focusMode, kNotWritten}, {ctx::pixelWidth, kNotWritten}});
 }
 
-TEST_F(FocusRunTest, AFailedRunSaysSoAndAFoundPositionBecomesTheFocusPosition) {
-    settings.focusPosition = 1.0f;
-    context.Set(ctx::focusTenths, kFocusFailed);
-    EXPECT_FALSE(TakeFocusRunResult(context, settings, services, 0));
-    ASSERT_EQ(posix.messages.shown.size(), 1u);
-    EXPECT_EQ(posix.messages.shown[0].text, "Focusing failed. Set Marquee where you want to focus.");
-    EXPECT_EQ(posix.messages.shown[0].caption, "QXTWAIN32");
-    EXPECT_EQ(settings.focusPosition, 1.0f);
-
-    context.Set(ctx::focusTenths, 35);
-    EXPECT_EQ(TakeFocusRunResult(context, settings, services, 0), 35);
-    EXPECT_EQ(settings.focusPosition, 3.5f);
-    EXPECT_EQ(posix.messages.shown.size(), 1u);
-}
-
 }  // namespace
 }  // namespace korva::test
