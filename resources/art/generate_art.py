@@ -590,8 +590,7 @@ def glyph_locate(c):
     badge(c, 35, 30)
 
 
-def picture_button(glyph, state):
-    w, h = 48, 40
+def picture_button(glyph, state, w=48, h=40):
     c = Canvas(w, h, FACE)
     if state == "S":
         c.fill(0, 0, w, 1, BLACK)
@@ -625,6 +624,75 @@ def picture_button(glyph, state):
         offset = 1 if state == "S" else 0
         c.paste(art, offset, offset, transparent=None)
     return c
+
+
+# ---------------------------------------------------------------------------------------------------
+# The marquee strip of the main dialog (18 x 18 picture buttons): whole area, zoom, last zoom,
+# duplicate, delete and scan all, each with its pressed ("S") and disabled ("D") form (the last zoom has
+# no pressed form).
+
+STRIP = 18
+RED = (200, 32, 32)
+
+
+def dashed_box(c, x0, y0, x1, y1):
+    for i in range(x0, x1 + 1):
+        ant = INK if (i // 2) % 2 == 0 else WHITE
+        c.set(i, y0, ant)
+        c.set(i, y1, ant)
+    for i in range(y0, y1 + 1):
+        ant = INK if (i // 2) % 2 == 0 else WHITE
+        c.set(x0, i, ant)
+        c.set(x1, i, ant)
+
+
+def magnifier(c):
+    c.shape(disc(7.5, 7.5, 4.6), WHITE, INK)
+    c.shape(capsule(11, 11, 14, 14, 1.3), INK, INK)
+
+
+def glyph_fullprv(c):
+    c.shape(box(4, 3, 14, 15), WHITE, INK)
+    for (x, y, dx, dy) in ((2, 1, 1, 1), (15, 1, -1, 1), (2, 16, 1, -1), (15, 16, -1, -1)):
+        c.fill(min(x, x + 3 * dx), y, max(x, x + 3 * dx) + 1, y + 1, BLUE)
+        c.fill(x, min(y, y + 3 * dy), x + 1, max(y, y + 3 * dy) + 1, BLUE)
+
+
+def glyph_zoomprv(c):
+    magnifier(c)
+    c.fill(5, 7, 10, 8, BLUE)
+    c.fill(7, 5, 8, 10, BLUE)
+
+
+def glyph_zoombck(c):
+    magnifier(c)
+    c.fill(5, 7, 10, 8, TEAL)
+    c.line(5, 7, 7, 5, TEAL)
+    c.line(5, 7, 7, 9, TEAL)
+
+
+def glyph_mrqdup(c):
+    dashed_box(c, 2, 2, 11, 10)
+    c.fill(6, 6, 16, 15, WHITE)
+    dashed_box(c, 6, 6, 15, 14)
+
+
+def glyph_mrqdel(c):
+    dashed_box(c, 2, 3, 15, 14)
+    c.shape(capsule(5, 6, 12, 12, 1.0), RED, RED)
+    c.shape(capsule(12, 6, 5, 12, 1.0), RED, RED)
+
+
+def glyph_scanall(c):
+    for i, y in enumerate((1, 4, 7)):
+        c.shape(box(3 + 2 * i, y, 11 + 2 * i, y + 8), PAPER, INK)
+    c.fill(2, 11, 16, 12, TEAL)
+    c.fill(2, 12, 16, 13, BEAM)
+    c.fill(2, 13, 16, 14, TEAL)
+
+
+STRIP_PICTURES = (("fullprv", glyph_fullprv), ("zoomprv", glyph_zoomprv), ("zoombck", glyph_zoombck),
+                  ("mrqdup", glyph_mrqdup), ("mrqdel", glyph_mrqdel), ("scanall", glyph_scanall))
 
 
 # ---------------------------------------------------------------------------------------------------
@@ -844,6 +912,9 @@ def main():
         for state in ("", "S", "D"):
             pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state)
     pictures.update(tone_pictures())
+    for name, glyph in STRIP_PICTURES:
+        for state in ("", "D") if name == "zoombck" else ("", "S", "D"):
+            pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state, STRIP, STRIP)
     for name, canvas in pictures.items():
         save_bitmap(name, canvas)
 

@@ -36,6 +36,7 @@ constexpr FixedPicture kFixedPictures[] = {
     {438, {"EYEDROP"}, PictureFit::kNatural},
     {439, {"EYEDROP"}, PictureFit::kNatural},
     {449, {"FINALWIN"}, PictureFit::kNatural},
+    {729, {"SCANALL", "SCANALLS", "SCANALLD"}, PictureFit::kNatural},
     {612, {"GMCBSH"}, PictureFit::kStretch},
     {616, {"GMCBSH"}, PictureFit::kStretch},
     {777, {"FCSAUTO", "FCSAUTOS", "FCSAUTOD"}, PictureFit::kNatural},

@@ -14,9 +14,9 @@ constexpr std::array<int32_t, 29> kTrackedControls = {111, 112, 113, 114, 115, 3
 
 // Controls of the main dialog and the tab pages that the table above does not list, with their hints.
 constexpr std::pair<int32_t, int> kFurtherHints[] = {
-    {733, 333},  {1019, 334}, {425, 335}, {970, 336}, {971, 336}, {972, 336}, {973, 336},
-    {974, 336},  {975, 337},  {980, 338}, {981, 339}, {982, 340}, {250, 341}, {251, 341},
-    {1018, 342}, {990, 343},  {991, 343}, {182, 344}, {120, 345},
+    {733, 333}, {1019, 334}, {425, 335}, {970, 336}, {971, 336}, {972, 336}, {973, 336},  {974, 336},
+    {975, 337}, {980, 338},  {981, 339}, {982, 340}, {250, 341}, {251, 341}, {1018, 342}, {990, 343},
+    {991, 343}, {182, 344},  {120, 345}, {789, 380}, {959, 381}, {962, 382}, {729, 383},  {737, 384},
 };
 
 }  // namespace
@@ -33,6 +33,13 @@ int HintStringFor(int32_t controlId) {
         }
     }
     return kHintReady;
+}
+
+int DragHintFor(HitZone zone) {
+    if (zone == HitZone::kMove) {
+        return 331;
+    }
+    return IsResizeZone(zone) ? 332 : 330;
 }
 
 }  // namespace korva

@@ -3,11 +3,17 @@
 
 #include <cstdint>
 
+#include "core/preview/hit_zone.h"
+
 namespace korva {
 
 inline constexpr int kHintReady = 300;  // "Ready": no control with a hint
 
 // The hint string of a control of the main dialog or its tab pages, or kHintReady.
 int HintStringFor(int32_t controlId);
+
+// The hint while a drag in the preview pane runs: 331 moving the marquee, 332 resizing it by an edge or
+// corner, 330 drawing a new one.
+int DragHintFor(HitZone zone);
 
 }  // namespace korva

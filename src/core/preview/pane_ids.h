@@ -13,6 +13,7 @@ inline constexpr uint32_t kVirtualKeyDelete = 0x2E;
 
 inline constexpr int32_t kIdOutputWidth = 131;  // edits whose size edit is a width
 inline constexpr int32_t kIdWidth = 191;
+inline constexpr int32_t kIdWholeArea = 184;
 inline constexpr int32_t kIdZoom = 186;
 inline constexpr int32_t kIdScanAll = 729;
 inline constexpr int32_t kIdMarqueeCount = 737;

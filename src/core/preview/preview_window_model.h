@@ -101,6 +101,11 @@ class PreviewWindowModel {
     // the window exists.
     PaneActions ApplyTargetSizeLock(bool windowExists);
 
+    // The whole marquee strip at once (after a preview, a zoom, a restore, or a change of the busy state):
+    // the count in 737 and each button enabled exactly when its command can act. Everything is disabled
+    // while busy.
+    PaneActions RefreshStrip(bool previewExists) const;
+
     // The outlines a paint draws: every marquee's, unless there is no current rectangle or it spans the
     // whole view.
     std::vector<Rect> OutlinesToPaint() const;

@@ -12,6 +12,7 @@ INT_PTR CALLBACK OcrPageForwarder(HWND window, UINT message, WPARAM first, LPARA
 INT_PTR CALLBACK PhotoPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK SettingsDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK FocusDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK ToneDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 

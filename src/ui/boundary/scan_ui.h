@@ -18,6 +18,7 @@
 #include "core/tone/tone_curve.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
+#include "ui/mainwin/focus_window.h"
 #include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
 #include "ui/preview/global_dib.h"
@@ -27,7 +28,7 @@
 
 namespace korva {
 
-class ScanUI final : public ScanUIBase, private SettingsCapture {
+class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWindowHost {
   public:
     explicit ScanUI(HINSTANCE instance);
     ~ScanUI() override;
@@ -52,6 +53,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     INT_PTR SettingsDialogProc(HWND window, UINT message, WPARAM first, LPARAM second) {
         return settingsDialog_.Proc(window, message, first, second);
     }
+    INT_PTR FocusDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -177,6 +179,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void ReportMarqueeNotAdded();
     bool RunPreviewScan();
     bool ReadPreviewFile();
+    bool ReadImageIntoPreview(const char* file);
+    void WritePreviewImageTo(const char* file);
     void AdoptPreviewImage(HGLOBAL block);
     void WritePreviewFile();
     void ClearSelection();
@@ -185,6 +189,28 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     SettingsBlock CaptureSettings() override;
     SettingsBlock CaptureSettingsFor(BlockUse use);
     std::vector<Marquee> MarqueeRecords();  // the marquees from the head of the list
+
+    // The marquee strip: zoom and back, the last zoom again, the "Zoom" environment (zoom_commands.cpp).
+    enum class ZoomRequest {
+        kScan,       // zoom (186): the data source scans the zoom
+        kShowAgain,  // the last zoom (789): its picture when it belongs to the current marquee, else a scan
+        kRestore,    // at activation: only the kept picture, never a scan
+    };
+    void ZoomIntoMarquee(ZoomRequest request);
+    void BackToFullPreview();
+    void RestoreZoomEnvironment();
+    void RefreshMarqueeStrip();
+    void RecreatePreviewWindow();
+    void FitMainDialogToPane();
+    void RestoreMainDialogSize();
+
+    // The focus window and the focus run (focus_commands.cpp).
+    void OpenFocusWindow();
+    void RunFocus();
+    void ScrollFocusPosition(HWND window, int code, int16_t thumb, HWND scrollBar) override;
+    int32_t FocusTenths() const override;
+    void SetFocusTenths(int32_t tenths) override;
+    void SetToolWindow(HWND window) override;
 
     // The tab captions drawn over the tab pictures (owner_draw.cpp).
     void DrawTabCaptions(HWND dialog);
@@ -222,6 +248,11 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     PaneCursors paneCursors_;         // loaded with the preview pane, freed with it
 
     SettingsDialog settingsDialog_{*this};
+    PreviewView fullView_;            // the full preview's geometry, kept while a zoom is shown
+    ZoomRecord shownZoom_;            // the zoom shown
+    SIZE dialogTemplateSize_{};       // the main dialog's size before the pane first changed it
+    FocusWindow focusWindow_{*this};
+    GlobalDib focusImage_;  // what the data source returned for the last focus run
 };
 
 }  // namespace korva

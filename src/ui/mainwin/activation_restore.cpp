@@ -65,6 +65,8 @@ void ScanUI::RestoreAfterActivation() {
         ::SendMessageA(main_.ocrPage, WM_COMMAND, MAKEWPARAM(settings_.ocr.paperSize, kSizeButtonCommand), 0);
     }
     RefreshSizeDisplay();
+    RefreshMarqueeStrip();
+    RestoreZoomEnvironment();
 }
 
 // The marquees of the last run, from the environment file; the one at "Current Marquee" (counted from the

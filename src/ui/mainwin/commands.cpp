@@ -12,6 +12,7 @@
 #include "core/settings/driver_settings.h"
 #include "core/settings/image_settings.h"
 #include "core/settings/locations.h"
+#include "core/settings/settings_file.h"
 #include "ui/boundary/forwarders.h"
 #include "ui/boundary/module_state.h"
 #include "ui/boundary/scan_ui.h"
@@ -27,6 +28,7 @@ constexpr int kThresholdField = 251;
 constexpr int kResolutionField = 372;
 constexpr int kQualityList = 425;
 constexpr int kUnitCombo = 138;
+constexpr int kFocusWindowCommand = 350;
 constexpr char kHelpFile[] = "\\LOMTWNS.HLP";
 constexpr UINT kHelpForceFile = 9;
 constexpr UINT kHelpQuit = 2;
@@ -83,10 +85,24 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
         case pane::kIdDeleteMarquee:  // the Delete key in the pane
             SyncPaneSettings();
             RunPaneActions(pane_.DeleteMarquee());
+            RefreshMarqueeStrip();
             return;
         case pane::kIdDuplicate:
             SyncPaneSettings();
             RunPaneActions(pane_.DuplicateMarquee(::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_MENU) < 0));
+            RefreshMarqueeStrip();
+            return;
+        case pane::kIdWholeArea:
+            BackToFullPreview();
+            return;
+        case pane::kIdZoom:
+            ZoomIntoMarquee(ZoomRequest::kScan);
+            return;
+        case pane::kIdShowZoomAgain:
+            ZoomIntoMarquee(ZoomRequest::kShowAgain);
+            return;
+        case kFocusWindowCommand:
+            OpenFocusWindow();
             return;
         case kResolutionField:
             OnResolutionField(window, code);
@@ -158,11 +174,19 @@ void ScanUI::SaveDriverSettingsNow() {
     for (int32_t i = 0; i < list.Count(); ++i) {
         marquees.push_back(list.At(static_cast<size_t>(i)));
     }
-    session.marquees = marquees;
     session.currentMarqueeIndex = list.IndexOfCurrent();
     session.fullPageShown = pane_.Zoom().fullPreviewShown || !previewImage_.Exists();  // no picture, no zoom
     session.previewExists = previewImage_.Exists();
     session.view = pane_.View();
+    if (!session.fullPageShown) {
+        // Saved as the "Zoom" environment: the current marquee keeps the zoom shown, the image settings
+        // the full preview's geometry.
+        if (session.currentMarqueeIndex < list.Count()) {
+            KeepShownZoom(marquees[static_cast<size_t>(session.currentMarqueeIndex)], shownZoom_);
+        }
+        session.view = fullView_;
+    }
+    session.marquees = marquees;
     Services services = ServicesNow();
     SaveDriverSettings(settings_, services, session);
 }

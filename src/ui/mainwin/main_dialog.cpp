@@ -22,6 +22,7 @@ constexpr UINT kMsgSizeEditDone = WM_USER + 102;     // 1126
 constexpr UINT kAboutItem = 10;
 constexpr int kAboutString = 10;
 constexpr int kCommandToggleAlternative = 787;
+constexpr int kCommandFocusRun = 968;
 constexpr char kColourMatchingLibrary[] = "CXMRUN2A.DLL";
 
 }  // namespace
@@ -229,6 +230,9 @@ void ScanUI::OnMainCommand(HWND window, int id, int code, HWND control) {
             return;  // Escape does not close the scanner window
         case kCommandToggleAlternative:
             main_.alternativeWindowFlag = !main_.alternativeWindowFlag;
+            return;
+        case kCommandFocusRun:
+            RunFocus();
             return;
         default:
             HandleCommand(window, id, code, control);

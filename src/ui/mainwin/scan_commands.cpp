@@ -17,6 +17,7 @@ void ScanUI::ScanAllMarquees() {
         return;
     }
     busy_ = 1;
+    RefreshMarqueeStrip();  // the strip waits while the marquees are scanned
     SaveDriverSettingsNow();
     list.MakeCurrentByIndex(0);
     main_.batchCount = list.Count();
@@ -44,6 +45,7 @@ void ScanUI::NextMarquee() {
     }
     Context().Set(ctx::batchActive, 0);
     busy_ = 0;
+    RefreshMarqueeStrip();
 }
 
 // Each marquee of a batch is scanned with its own settings: its block is in force before the scan is

@@ -24,12 +24,10 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
     HWND pane = main_.previewWindow;
     auto host = [&](ControlHost where) -> HWND {
         switch (where) {
-            case ControlHost::kMainDialog:
-                return mainWindow_;
             case ControlHost::kPhotoPage:
                 return main_.photoPage;
             default:
-                return nullptr;  // the marquee buttons' dialog is not among the resources
+                return mainWindow_;  // 729 and the marquee strip are on the main dialog
         }
     };
     for (const PaneAction& action : actions) {

@@ -1,5 +1,6 @@
 // The preview pane: its window class, its place in the main dialog, the mouse and keyboard handed to
 // the pane model, the picture and the inverted outlines of the selection.
+#include "core/mainwin/hint_table.h"
 #include "core/preview/document_selection.h"
 #include "core/preview/pane_geometry.h"
 #include "core/preview/selection_size.h"
@@ -188,9 +189,14 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
             return TRUE;
         }
         case WM_LBUTTONDOWN:
+            ::SetFocus(window);  // the keys of the pane (Delete) reach it after a click
             UpdatePanePlacement(window);
             SyncPaneSettings();
             RunPaneActions(pane_.OnButtonDown(point, (first & MK_SHIFT) != 0));
+            if (pane_.Interaction().dragging) {
+                const InteractionState& state = pane_.Interaction();
+                ShowHint(DragHintFor(state.editingExisting ? state.hitZone : HitZone::kDraw));
+            }
             return 0;
         case WM_MOUSEMOVE:
             // The model acts on moves only during a drag; hovering need not copy the settings each time.
@@ -204,12 +210,15 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
             const bool synthetic = first == static_cast<WPARAM>(-1);
             SyncPaneSettings();
             RunPaneActions(pane_.OnButtonUp(synthetic ? Point{LOWORD(second), HIWORD(second)} : point, synthetic));
+            ShowHint(kHintReady);
             return 0;
         }
         case WM_LBUTTONDBLCLK:
             SyncPaneSettings();
             RunPaneActions(pane_.OnDoubleClick());
             return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;  // the arrow keys stay with the pane instead of moving the focus
         case WM_KEYDOWN:
             SyncPaneSettings();
             RunPaneActions(pane_.OnKeyDown(static_cast<uint32_t>(first)));

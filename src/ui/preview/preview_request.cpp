@@ -9,9 +9,8 @@ namespace korva {
 
 namespace {
 
-std::string PreviewFilePath(Win32Services& services, const ScanSettings& settings) {
-    return ImageFilePath(services.profile, WindowsDirectory(services.system), settings.locations.iniPath,
-                         kPreviewImageFile);
+std::string DriverImagePath(Win32Services& services, const ScanSettings& settings, const char* file) {
+    return ImageFilePath(services.profile, WindowsDirectory(services.system), settings.locations.iniPath, file);
 }
 
 }  // namespace
@@ -31,9 +30,13 @@ void ScanUI::AdoptPreviewImage(HGLOBAL block) {
 
 // The last preview, when the file is there and was made on a screen of the present size class.
 bool ScanUI::ReadPreviewFile() {
+    return ReadImageIntoPreview(kPreviewImageFile);
+}
+
+bool ScanUI::ReadImageIntoPreview(const char* file) {
     PackedDib slot;
     const ImageReadContext context{services_.profile, settings_.locations.iniPath, services_.system.ScreenWidth()};
-    if (!ReadImageFile(services_.files, context, PreviewFilePath(services_, settings_), slot)) {
+    if (!ReadImageFile(services_.files, context, DriverImagePath(services_, settings_, file), slot)) {
         return false;
     }
     GlobalDib copy;
@@ -47,11 +50,15 @@ bool ScanUI::ReadPreviewFile() {
 }
 
 void ScanUI::WritePreviewFile() {
+    WritePreviewImageTo(kPreviewImageFile);
+}
+
+void ScanUI::WritePreviewImageTo(const char* file) {
     if (!previewImage_.Exists()) {
         return;
     }
     LockedDib image(previewImage_);
-    WriteImageFile(services_.files, PreviewFilePath(services_, settings_), image.Bytes());
+    WriteImageFile(services_.files, DriverImagePath(services_, settings_, file), image.Bytes());
 }
 
 }  // namespace korva

@@ -7,8 +7,10 @@
 namespace korva {
 
 bool ScanUI::RunPreviewScan() {
+    RestoreMainDialogSize();  // the pane's room is measured on the dialog as its template made it
     ComputePaneGeometry();
     PlacePreviewWindow(false);
+    pane_.Zoom().lastZoomMarquee = Marquee{};  // the kept zoom belongs to the previous preview
     HGLOBAL block = nullptr;
     if (main_.previewChoice) {
         SourceContext context = Context();
@@ -25,6 +27,7 @@ bool ScanUI::RunPreviewScan() {
     pane_.Zoom().fullPreviewShown = true;
     main_.previewInProgress = 0;
     RepaintPreview();
+    RefreshMarqueeStrip();
     return previewImage_.Exists();
 }
 

@@ -74,6 +74,15 @@ ModuleHarness::ModuleHarness(const std::string& iniBody) {
         recording.snapshotCount =
             LibraryEntry<decltype(recording.snapshotCount)>(dataSource_, "RecordingDs_SnapshotCount");
         recording.snapshot = LibraryEntry<decltype(recording.snapshot)>(dataSource_, "RecordingDs_Snapshot");
+        recording.answerRequestedSize =
+            LibraryEntry<decltype(recording.answerRequestedSize)>(dataSource_, "RecordingDs_AnswerRequestedSize");
+        recording.setFocusResult =
+            LibraryEntry<decltype(recording.setFocusResult)>(dataSource_, "RecordingDs_SetFocusResult");
+        recording.sendNextMarqueeTo =
+            LibraryEntry<decltype(recording.sendNextMarqueeTo)>(dataSource_, "RecordingDs_SendNextMarqueeTo");
+        recording.watchWindow = LibraryEntry<decltype(recording.watchWindow)>(dataSource_, "RecordingDs_WatchWindow");
+        recording.windowShownAtCalls =
+            LibraryEntry<decltype(recording.windowShownAtCalls)>(dataSource_, "RecordingDs_WindowShownAtCalls");
         if (recording.attach) {
             recording.attach(context_.data());
         }

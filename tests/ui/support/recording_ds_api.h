@@ -18,6 +18,11 @@ struct RecordingDsApi {
     const char*(WINAPI* batchTotalsAtCalls)() = nullptr;  // "BatchMode" "total" of the watched file, per call
     int(WINAPI* snapshotCount)() = nullptr;
     const uint8_t*(WINAPI* snapshot)(int index) = nullptr;
+    void(WINAPI* answerRequestedSize)(int on) = nullptr;
+    void(WINAPI* setFocusResult)(int tenths) = nullptr;
+    void(WINAPI* sendNextMarqueeTo)(HWND mainWindow) = nullptr;
+    void(WINAPI* watchWindow)(const char* caption) = nullptr;
+    const char*(WINAPI* windowShownAtCalls)() = nullptr;
 };
 
 }  // namespace korva::test

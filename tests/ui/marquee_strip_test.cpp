@@ -1,0 +1,257 @@
+// The marquee strip under the mouse and the keyboard, through the real module: zoom and back, the last
+// zoom shown again without scanning, the scan of every marquee driven by the data source, the Delete key
+// after a click on the pane, and the focus run.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <string>
+
+#include "tests/ui/support/main_window_fixture.h"
+
+namespace korva::test {
+namespace {
+
+// A white preview 340 pixels wide of an 850 x 1100 bed, kept from the last run with its marquees and
+// the selection on the Photo page.
+constexpr char kSavedPreview[] =
+    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
+    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\nPhotoSelectRect.left=40\r\nPhotoSelectRect.top=80\r\n"
+    "PhotoSelectRect.right=160\r\nPhotoSelectRect.bottom=200\r\n";
+
+// One inch in from the left and two from the top, three inches wide and high: pixels 40, 80 to 160, 200
+// of the full preview.
+constexpr Rect kMarquee{1000, 2000, 4000, 5000};
+
+bool Enabled(HWND dialog, int id) {
+    return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
+}
+
+std::string Text(HWND dialog, int id) {
+    char text[32] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+// A document position in hundredths of an inch as a full-preview pixel.
+int FullPixels(int hundredths, int full, int bed) {
+    return (hundredths * full + bed / 2) / bed;
+}
+
+int Calls(ModuleHarness& harness, const std::string& entry) {
+    const std::string calls = harness.recording.calls();
+    int count = 0;
+    for (size_t at = calls.find(entry); at != std::string::npos; at = calls.find(entry, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// The files a run leaves in the driver folder for the next one.
+constexpr const char* kKeptFiles[] = {"\\PREVIB7.BMP", "\\ZOOMINB6.BMP", "\\SETTINGS\\ENV.stt"};
+
+std::map<std::string, std::string> KeepFiles() {
+    std::map<std::string, std::string> kept;
+    for (const char* name : kKeptFiles) {
+        std::ifstream in(DriverFolder() + name, std::ios::binary);
+        kept[name] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return kept;
+}
+
+void PutBack(const std::map<std::string, std::string>& kept) {
+    for (const auto& [name, bytes] : kept) {
+        std::ofstream(DriverFolder() + name, std::ios::binary) << bytes;
+    }
+}
+
+class MarqueeStripTest : public MainWindowTest {
+  protected:
+    // A first run measures the full preview's box (the pane's client area); the second starts with a
+    // kept preview of that size and the marquees.
+    void StartWith(std::initializer_list<Rect> marquees) {
+        StartAfter([] {});
+        RECT client{};
+        ::GetClientRect(Pane(), &client);
+        full_ = {client.right, client.bottom};
+        harness_.reset();
+        StartAfter([this, marquees] {
+            WritePreviewFile(full_.cx, full_.cy);
+            WriteEnvironmentFile(marquees);
+        });
+    }
+    void StartAfter(const std::function<void()>& prepare) {
+        ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1024);  // the stored screen-size class
+        ASSERT_NE(Start(kSavedPreview, 2, prepare), nullptr);
+        Harness().recording.answerRequestedSize(1);
+    }
+    HWND Pane() const { return ::FindWindowExA(main_, nullptr, "PREVIEW", nullptr); }
+    void Press(int id) {
+        Click(main_, id);
+        Harness().Pump();
+    }
+
+    SIZE full_{};
+};
+
+TEST_F(MarqueeStripTest, AZoomScansTheGrownMarqueeAndBackRestoresThePlaces) {
+    StartWith({kMarquee});
+    EXPECT_EQ(Text(main_, 737), "1");
+    EXPECT_FALSE(Enabled(main_, 184));
+    EXPECT_FALSE(Enabled(main_, 789));
+    ASSERT_TRUE(Enabled(main_, 186));
+    Press(186);
+
+    // The marquee's area, 300 hundredths square from 100, 200, grows by a tenth on every side (the
+    // marquee's pixels make it a little larger), and the pane's width is scanned across it.
+    ASSERT_EQ(Harness().recording.snapshotCount(), 1);
+    const SourceContext zoom = Snapshot(Harness(), 0);
+    EXPECT_EQ(zoom.Get(ctx::isPreview), 1);
+    EXPECT_NEAR(zoom.Get(ctx::dsAreaLeft), 70, 3);
+    EXPECT_NEAR(zoom.Get(ctx::dsAreaTop), 170, 3);
+    EXPECT_NEAR(zoom.Get(ctx::dsAreaWidth), 360, 6);
+    EXPECT_EQ(zoom.Get(ctx::dsAreaWidth), zoom.Get(ctx::dsAreaHeight));
+    const double dpi = zoom.Get(ctx::dsResolution) * zoom.Get(ctx::dsScale) / 100.0;
+    EXPECT_EQ(zoom.Get(ctx::pixelWidth), static_cast<int64_t>(zoom.Get(ctx::dsAreaWidth) * dpi / 100 + 0.5));
+    EXPECT_EQ(zoom.Get(ctx::pixelLeft), static_cast<int64_t>(zoom.Get(ctx::dsAreaLeft) * dpi / 100 + 0.5));
+    EXPECT_NEAR(zoom.Get(ctx::pixelWidth), full_.cx, full_.cx / 10);  // the zoom fills the pane
+    EXPECT_TRUE(Enabled(main_, 184));
+    EXPECT_FALSE(Enabled(main_, 186));
+
+    // A copy made in the zoom lies 5 full-preview pixels right of and below the marquee.
+    Press(959);
+    Press(184);
+    EXPECT_EQ(Text(main_, 737), "2");
+    EXPECT_FALSE(Enabled(main_, 184));
+    Click(main_, 1019);
+    const int left = FullPixels(100, full_.cx, 850);
+    const int top = FullPixels(200, full_.cy, 1100);
+    const int right = FullPixels(400, full_.cx, 850);
+    const int bottom = FullPixels(500, full_.cy, 1100);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.left")), left + 5, 1);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.top")), top + 5, 1);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.right")), right + 5, 1);
+    EXPECT_NEAR(std::stoi(IniValue("ImageSetting", "SelectRect.bottom")), bottom + 5, 1);
+}
+
+TEST_F(MarqueeStripTest, TheLastZoomIsShownAgainOnlyForItsOwnMarqueeAndWithoutScanning) {
+    StartWith({kMarquee});
+    Press(186);
+    Press(184);
+    ASSERT_TRUE(Enabled(main_, 789));
+    Press(789);
+    EXPECT_EQ(Calls(Harness(), "UIPreviewScan"), 1);  // the picture came from "\ZOOMINB6.BMP"
+    EXPECT_TRUE(Enabled(main_, 184));
+    Press(184);
+    Press(959);  // the copy is current, and it has no zoom
+    EXPECT_FALSE(Enabled(main_, 789));
+}
+
+TEST_F(MarqueeStripTest, ClosingWhileZoomedComesBackZoomed) {
+    StartWith({kMarquee});
+    Press(186);
+    Click(main_, 1019);
+    const auto kept = KeepFiles();
+    harness_.reset();
+    StartAfter([&kept] { PutBack(kept); });
+    EXPECT_TRUE(Enabled(main_, 184));
+    EXPECT_FALSE(Enabled(main_, 186));
+    EXPECT_EQ(Harness().recording.snapshotCount(), 0);  // the zoom's picture, not a scan
+}
+
+TEST_F(MarqueeStripTest, ScanAllScansEachMarqueeInListOrderUntilTheDataSourceIsDone) {
+    // Restored marquees go to the head of the list: the list is the file's order reversed.
+    StartWith({{1000, 2000, 4000, 5000}, {500, 500, 1500, 3000}, {6004, 7004, 8004, 10004}});
+    Harness().recording.sendNextMarqueeTo(main_);
+    ASSERT_TRUE(Enabled(main_, 729));
+    Press(729);
+    ASSERT_EQ(Calls(Harness(), "UIFinalScan"), 3);
+    const int first = Harness().recording.snapshotCount() - 3;
+    const int expected[3][4] = {{600, 700, 200, 300}, {50, 50, 100, 250}, {100, 200, 300, 300}};
+    for (int i = 0; i < 3; ++i) {
+        const SourceContext scan = Snapshot(Harness(), first + i);
+        EXPECT_EQ(scan.Get(ctx::batchActive), 1);
+        EXPECT_EQ(scan.Get(ctx::batchIndex), i);
+        EXPECT_EQ(scan.Get(ctx::dsAreaLeft), expected[i][0]) << i;
+        EXPECT_EQ(scan.Get(ctx::dsAreaTop), expected[i][1]) << i;
+        EXPECT_EQ(scan.Get(ctx::dsAreaWidth), expected[i][2]) << i;
+        EXPECT_EQ(scan.Get(ctx::dsAreaHeight), expected[i][3]) << i;
+    }
+    EXPECT_EQ(SourceContext(Harness().Context()).Get(ctx::batchActive), 0);
+    EXPECT_TRUE(Enabled(main_, 729));  // no longer busy
+    EXPECT_TRUE(Enabled(main_, 962));
+}
+
+TEST_F(MarqueeStripTest, TheDeleteKeyActsAfterAClickOnThePane) {
+    StartWith({kMarquee});
+    HWND pane = Pane();
+    ASSERT_NE(pane, nullptr);
+    ASSERT_EQ(Text(main_, 737), "1");
+    ASSERT_NE(::GetFocus(), pane);
+    // The mouse rests inside the marquee, so the click neither draws nor replaces one.
+    POINT inside{100, 140};
+    ::ClientToScreen(pane, &inside);
+    ::SetCursorPos(inside.x, inside.y);
+    POINT at{};
+    for (int i = 0; i < 50 && (!::GetCursorPos(&at) || at.x != inside.x || at.y != inside.y); ++i) {
+        ::Sleep(10);
+    }
+    ASSERT_EQ(at.x, inside.x);
+    ::SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ::SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 140));
+    ::SendMessageA(pane, WM_LBUTTONUP, 0, MAKELPARAM(100, 140));
+    Harness().Pump();
+    ASSERT_EQ(::GetFocus(), pane);
+    // The key goes where the keyboard goes, through the host's message loop and the dialog manager.
+    ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_DELETE, 0);
+    Harness().Pump();
+    EXPECT_EQ(Text(main_, 737), "0");
+    EXPECT_FALSE(Enabled(main_, 962));
+}
+
+// The focus run's message box is answered by a timer, which reads its text first.
+std::string g_messageText;
+
+void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = ::FindWindowA("#32770", "QXTWAIN32");
+    if (!box) {
+        return;
+    }
+    ::KillTimer(nullptr, timer);
+    char text[128] = {};
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    g_messageText = text;
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(MarqueeStripTest, TheFocusRunShowsThePositionFoundOrSaysItFailed) {
+    StartWith({kMarquee});
+    Press(350);
+    HWND focus = ::FindWindowA(nullptr, "Focus");
+    ASSERT_NE(focus, nullptr);
+    Harness().recording.watchWindow("Focusing");
+
+    Harness().recording.setFocusResult(-100);
+    g_messageText.clear();
+    ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
+    Click(focus, 968);
+    Harness().Pump();
+    EXPECT_EQ(g_messageText, "Focusing failed. Set Marquee where you want to focus.");
+    EXPECT_EQ(Text(focus, 786), "");
+
+    Harness().recording.setFocusResult(35);
+    Click(focus, 968);
+    Harness().Pump();
+    EXPECT_EQ(Text(focus, 786), " 3.5");
+    EXPECT_EQ(Text(focus, 776), " 3.5");
+    const SourceContext run = Snapshot(Harness(), Harness().recording.snapshotCount() - 1);
+    EXPECT_EQ(run.Get(ctx::focusMode), 3);
+    EXPECT_EQ(std::string(Harness().recording.windowShownAtCalls()), "11");  // "FOCUSPRG" during each run
+    Click(main_, 1019);
+    EXPECT_EQ(IniValue("Settings", "Focus Position"), "3.5");
+}
+
+}  // namespace
+}  // namespace korva::test
