@@ -15,8 +15,6 @@ namespace {
 
 constexpr char kPreviewClass[] = "PREVIEW";
 constexpr int kPlaceholder = 190;
-constexpr int kAdvancedButton = 354;  // the lowest of the left-hand controls, where the template has it
-constexpr int kTabFrame = 157;
 constexpr int kUnitCombo = 138;
 constexpr int kCommandApplySizeEdit = 1024;
 constexpr int kNumberCharacters = 11;
@@ -134,13 +132,7 @@ void ScanUI::PlacePreviewWindow(bool exact) {
         PlacePaneWindow(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
                         ::GetSystemMetrics(SM_CYCAPTION), exact);
     ::MoveWindow(main_.previewWindow, frame.x, frame.y, frame.width, frame.height, TRUE);
-    // The dialog follows the pane: it ends half the gap between the left-hand controls and the pane
-    // to the right of it, and a gap below it.
-    const int frameId = ::GetDlgItem(mainWindow_, kAdvancedButton) ? kAdvancedButton : kTabFrame;
-    const DialogSize size =
-        MainDialogSizeForPane(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
-                              ToRect(ItemScreenRect(mainWindow_, frameId)));
-    ::SetWindowPos(mainWindow_, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitMainDialogToPane();
 }
 
 // A picture read back from the file is the full preview: the pane takes its size.

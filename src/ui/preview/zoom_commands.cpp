@@ -41,7 +41,8 @@ void ScanUI::RecreatePreviewWindow() {
     CreatePreviewWindow();
 }
 
-// The main dialog encloses the pane's box, and never becomes smaller than its template.
+// The main dialog follows the pane: it ends half the gap between the left-hand controls and the pane to the
+// right of it, and a gap below it; it never becomes smaller than its template.
 void ScanUI::FitMainDialogToPane() {
     RECT dialog{};
     if (!mainWindow_ || !::GetWindowRect(mainWindow_, &dialog)) {
