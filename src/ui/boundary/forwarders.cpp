@@ -33,6 +33,8 @@ INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, 
 INT_PTR CALLBACK SettingsDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
     ScanUI* ui = Module().scanUI;
     return ui ? ui->SettingsDialogProc(window, message, first, second) : FALSE;
+}
+
 INT_PTR CALLBACK FocusDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
     ScanUI* ui = Module().scanUI;
     return ui ? ui->FocusDialogProc(window, message, first, second) : FALSE;
