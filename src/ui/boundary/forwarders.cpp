@@ -30,6 +30,21 @@ INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, 
     return ui ? ui->ConfigDialogProc(window, message, first, second) : FALSE;
 }
 
+INT_PTR CALLBACK AdvancedWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->AdvancedWindowProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK ToolsWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ToolsWindowProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK ColorWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ColorWindowProc(window, message, first, second) : FALSE;
+}
+
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
     ScanUI* ui = Module().scanUI;
     return ui ? ui->PreviewWndProc(window, message, first, second) : ::DefWindowProcA(window, message, first, second);

@@ -11,6 +11,9 @@ INT_PTR CALLBACK AltMainDialogForwarder(HWND window, UINT message, WPARAM first,
 INT_PTR CALLBACK OcrPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK PhotoPageForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK AdvancedWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK ToolsWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK ColorWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 
 }  // namespace korva

@@ -14,8 +14,10 @@
 #include "core/tone/tone_curve.h"
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
+#include "ui/mainwin/advanced_window.h"
 #include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
+#include "ui/mainwin/parameter_window.h"
 #include "ui/preview/global_dib.h"
 
 namespace korva {
@@ -41,6 +43,9 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     INT_PTR PhotoPageProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR ConfigDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
     LRESULT PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR AdvancedWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ToolsWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ColorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -51,6 +56,10 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void DrawSwatch(HDC dc, int controlId, COLORREF colour, int width, int height);
 
   private:
+    // The adjustment windows move values between their controls and the settings of this object.
+    friend class AdvancedWindow;
+    friend class ParameterWindow;
+
     SourceContext Context() const;
     Services ServicesNow() { return services_.Get(); }
     int32_t DeviceLevel() const;
@@ -131,6 +140,18 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void OnBusyMessage(WPARAM busy, LPARAM code);
     void SaveDriverSettingsNow();
 
+    // The advanced panel and the adjustment windows (adjustment_windows.cpp).
+    void ToggleAdvancedWindow();
+    void CloseToolWindows();
+    void ToggleInvert();
+    void OnParameterChanged();
+    void OnScaleScroll(HWND window, int code, int16_t thumb);
+    void ArmEyedropper(int tool);
+    void OnPickColour(Point point, uint16_t tool);
+    void RefreshAdjustmentWindows();
+    bool GrayBalanceApplies() const;
+    HWND SizeFieldWindow(int id) const;
+
     // The status line (hint_line.cpp).
     void ShowHint(int hintString);
 
@@ -174,8 +195,6 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     HWND altWindow_ = nullptr;
     DLGPROC altProc_ = nullptr;
     HWND lastToolWindow_ = nullptr;  // the tool window that IsDialogMsg serves
-    HWND toolsWindow_ = nullptr;     // the "Tools" adjustment window while it is open
-    HWND colorWindow_ = nullptr;     // the "Color" adjustment window while it is open
 
     OwnedFont captionFont_;  // the tab captions' font, made on first use
 
@@ -187,6 +206,9 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     MainWindowState main_;
     PreviewWindowModel pane_{*this};
     GlobalDib previewImage_;
+    AdvancedWindow advanced_{*this};
+    ParameterWindow tools_{*this, "TOOLS", kToolsParameters, kToolsEyedroppers, settings_.positions.tools};
+    ParameterWindow color_{*this, "COLOR", kColorParameters, kColorEyedroppers, settings_.positions.color};
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
 };

@@ -111,9 +111,9 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
                     RefreshSizeDisplay();
                 } else if constexpr (std::is_same_v<A, SetScale>) {
                     settings_.scalePercent = a.percent;
-                    SetItemText(mainWindow_, kScaleField, std::to_string(a.percent));
+                    SetItemText(SizeFieldWindow(kScaleField), kScaleField, std::to_string(a.percent));
                 } else if constexpr (std::is_same_v<A, PickColour>) {
-                    // The colour-picking tools belong to adjustment dialogs this module does not carry.
+                    OnPickColour(a.point, a.tool);
                 } else if constexpr (std::is_same_v<A, RecomputeDarkDocument>) {
                     UpdateDarkDocument();
                 }
