@@ -225,5 +225,34 @@ TEST_F(AdjustmentWindowsTest, AtLevelOneOnlyTheExposureCanBeSet) {
     EXPECT_EQ(Text(tools, 201), "3");  // the small range of level 1
 }
 
+// Drives the modal image-type customisation from a timer: a new row "My type" of 256 gray levels, saved,
+// then OK. Records whether the built-in row shown first could be deleted.
+bool g_builtinDeletable = true;
+
+void CALLBACK DriveImageTypes(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = ::FindWindowA(nullptr, "Image Types");
+    if (!dialog) {
+        return;
+    }
+    ::KillTimer(nullptr, timer);
+    g_builtinDeletable = ::IsWindowEnabled(::GetDlgItem(dialog, 403)) != FALSE;
+    ::SetDlgItemTextA(dialog, 401, "My type");
+    ::SendDlgItemMessageA(dialog, 410, CB_SETCURSEL, 4, 0);
+    ::SendDlgItemMessageA(dialog, 402, BM_CLICK, 0, 0);
+    ::SendDlgItemMessageA(dialog, IDOK, BM_CLICK, 0, 0);
+}
+
+TEST_F(AdjustmentWindowsTest, ANewImageTypeIsWrittenToTheIniFileAndChosen) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    HWND advanced = OpenAdvanced();
+    ::SetTimer(nullptr, 0, 50, DriveImageTypes);
+    Click(advanced, 114);
+    EXPECT_FALSE(g_builtinDeletable);
+    EXPECT_EQ(IniValue("IMAGE TYPES", "NUMBER OF SCAN MODES"), "9");
+    EXPECT_EQ(IniValue("IMAGE TYPES", "SCAN MODE8").rfind("My type,4,", 0), 0u);
+    EXPECT_EQ(::SendDlgItemMessageA(advanced, 113, CB_GETCURSEL, 0, 0), 8);
+    EXPECT_EQ(Text(advanced, 706), "My type");
+}
+
 }  // namespace
 }  // namespace korva::test

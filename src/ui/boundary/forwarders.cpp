@@ -45,6 +45,16 @@ INT_PTR CALLBACK ColorWindowForwarder(HWND window, UINT message, WPARAM first, L
     return ui ? ui->ColorWindowProc(window, message, first, second) : FALSE;
 }
 
+INT_PTR CALLBACK ImageTypeCustomiserForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ImageTypeCustomiserProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK DestinationCustomiserForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->DestinationCustomiserProc(window, message, first, second) : FALSE;
+}
+
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
     ScanUI* ui = Module().scanUI;
     return ui ? ui->PreviewWndProc(window, message, first, second) : ::DefWindowProcA(window, message, first, second);

@@ -19,6 +19,7 @@
 #include "ui/mainwin/main_window_state.h"
 #include "ui/mainwin/parameter_window.h"
 #include "ui/preview/global_dib.h"
+#include "ui/settings/catalogue_window.h"
 
 namespace korva {
 
@@ -46,6 +47,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     INT_PTR AdvancedWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR ToolsWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
     INT_PTR ColorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ImageTypeCustomiserProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR DestinationCustomiserProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -59,6 +62,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     // The adjustment windows move values between their controls and the settings of this object.
     friend class AdvancedWindow;
     friend class ParameterWindow;
+    friend class CatalogueWindow;
 
     SourceContext Context() const;
     Services ServicesNow() { return services_.Get(); }
@@ -147,6 +151,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     void OnParameterChanged();
     void OnScaleScroll(HWND window, int code, int16_t thumb);
     void ArmEyedropper(int tool);
+    bool CustomiseCatalogue(CatalogueKind kind);
     void OnPickColour(Point point, uint16_t tool);
     void RefreshAdjustmentWindows();
     bool GrayBalanceApplies() const;
@@ -208,6 +213,8 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     GlobalDib previewImage_;
     AdvancedWindow advanced_{*this};
     ParameterWindow tools_{*this, "TOOLS", kToolsParameters, kToolsEyedroppers, settings_.positions.tools};
+    CatalogueWindow imageTypeCustomiser_{*this, CatalogueKind::kImageTypes};
+    CatalogueWindow destinationCustomiser_{*this, CatalogueKind::kDestinations};
     ParameterWindow color_{*this, "COLOR", kColorParameters, kColorEyedroppers, settings_.positions.color};
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture

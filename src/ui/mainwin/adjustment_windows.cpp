@@ -20,6 +20,21 @@ INT_PTR ScanUI::ColorWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
     return color_.Proc(window, message, first, second);
 }
 
+INT_PTR ScanUI::ImageTypeCustomiserProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    return imageTypeCustomiser_.Proc(window, message, first, second);
+}
+
+INT_PTR ScanUI::DestinationCustomiserProc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    return destinationCustomiser_.Proc(window, message, first, second);
+}
+
+bool ScanUI::CustomiseCatalogue(CatalogueKind kind) {
+    HWND owner = advanced_.Window() ? advanced_.Window() : mainWindow_;
+    return kind == CatalogueKind::kImageTypes
+               ? imageTypeCustomiser_.Run(instance_, owner, ImageTypeCustomiserForwarder)
+               : destinationCustomiser_.Run(instance_, owner, DestinationCustomiserForwarder);
+}
+
 void ScanUI::ToggleAdvancedWindow() {
     if (advanced_.Window() && ::IsWindowVisible(advanced_.Window())) {
         advanced_.Close();

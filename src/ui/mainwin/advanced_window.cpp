@@ -18,7 +18,9 @@ namespace {
 constexpr int kSourceList = 111;
 constexpr int kFilmSetUp = 112;
 constexpr int kImageTypeList = 113;
+constexpr int kCustomiseImageTypes = 114;
 constexpr int kDestinationList = 115;
+constexpr int kCustomiseDestinations = 116;
 constexpr int kOutWidthField = 131;
 constexpr int kOutHeightField = 136;
 constexpr int kScaleBar = 141;
@@ -189,6 +191,18 @@ void AdvancedWindow::OnCommand(int id, int code) {
             return;
         case kDestinationList:
             if (code == CBN_SELCHANGE) {
+                OnDestinationChosen();
+            }
+            return;
+        case kCustomiseImageTypes:
+            if (ui_.CustomiseCatalogue(CatalogueKind::kImageTypes)) {
+                FillCatalogueList(window_, kImageTypeList, ui_.settings_.imageTypes);
+                OnImageTypeChosen();
+            }
+            return;
+        case kCustomiseDestinations:
+            if (ui_.CustomiseCatalogue(CatalogueKind::kDestinations)) {
+                FillCatalogueList(window_, kDestinationList, ui_.settings_.destinations);
                 OnDestinationChosen();
             }
             return;
