@@ -54,8 +54,14 @@ class AdjustmentWindowsTest : public MainWindowTest {
         std::memcpy(table.data(), block.Bytes(ctx::tableRed), table.size());
         return table;
     }
-    void Preview() {
-        Harness().recording.setPreview(MakePreviewBlock(300, 388));
+    // A preview of an even gray picture of `level`. A scan without a preview would reset the values.
+    void Preview(uint8_t level = 200) {
+        PackedDib dib = MakePackedDib24(300, 388);
+        std::fill(dib.begin() + kInfoHeaderBytes, dib.end(), level);
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, dib.size());
+        std::memcpy(::GlobalLock(block), dib.data(), dib.size());
+        ::GlobalUnlock(block);
+        Harness().recording.setPreview(block);
         Click(main_, 733);
         Harness().Pump();
     }
@@ -86,10 +92,13 @@ TEST_F(AdjustmentWindowsTest, TheAdvancedPanelOpensTheAdjustmentWindowsAndShowsH
 
 TEST_F(AdjustmentWindowsTest, TypedToolValuesAreClampedAndChangeTheScanTables) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
-    const Table before = RedTable(Scan());
+    Preview();
     Click(OpenAdvanced(), 941);
     HWND tools = Find("Tools");
     ASSERT_NE(tools, nullptr);
+    Type(tools, 201, "0");
+    Type(tools, 211, "100");
+    const Table before = RedTable(Scan());
     Type(tools, 201, "99");
     EXPECT_EQ(Text(tools, 201), "20");  // the exposure's maximum
     Type(tools, 201, "abc");
@@ -118,6 +127,7 @@ TEST_F(AdjustmentWindowsTest, ScrollingAParameterMovesItByItsSteps) {
 
 TEST_F(AdjustmentWindowsTest, SaturationMinus100GivesTheGrayMatrix) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    Preview();
     Click(OpenAdvanced(), 947);
     HWND color = Find("Color");
     ASSERT_NE(color, nullptr);
@@ -186,16 +196,7 @@ TEST_F(AdjustmentWindowsTest, TheWhitePointEyedropperSetsTheHighlightToThePicked
     ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nEyedrop=3\r\n[Tab Setting]\r\nTab Flag=1\r\n"
                     "BlackWhite Option=982\r\n"),
               nullptr);
-    const PackedDib grey = [] {
-        PackedDib dib = MakePackedDib24(300, 388);
-        std::fill(dib.begin() + kInfoHeaderBytes, dib.end(), uint8_t{200});
-        return dib;
-    }();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, grey.size());
-    std::memcpy(::GlobalLock(block), grey.data(), grey.size());
-    ::GlobalUnlock(block);
-    Harness().recording.setPreview(block);
-    Click(main_, 733);
+    Preview(200);
     Click(OpenAdvanced(), 941);
     HWND tools = Find("Tools");
     ASSERT_NE(tools, nullptr);
