@@ -63,6 +63,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture {
     friend class AdvancedWindow;
     friend class ParameterWindow;
     friend class CatalogueWindow;
+    friend class ModelessWindow;
 
     SourceContext Context() const;
     Services ServicesNow() { return services_.Get(); }

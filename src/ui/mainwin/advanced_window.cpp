@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "core/mainwin/hint_table.h"
 #include "core/mainwin/tool_windows.h"
 #include "core/preview/output_scale.h"
 #include "core/settings/fixed_text.h"
@@ -54,36 +53,13 @@ int32_t Selection(HWND window, int id) {
 }  // namespace
 
 void AdvancedWindow::Open(HINSTANCE instance, HWND owner) {
-    if (window_) {
-        ::ShowWindow(window_, SW_SHOW);
-        ::SetActiveWindow(window_);
-        return;
-    }
-    ::CreateDialogParamA(instance, "ADVANCED", owner, AdvancedWindowForwarder, 0);
-    if (!window_) {
-        return;
-    }
-    if (placed_) {
-        ::SetWindowPos(window_, nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    ::ShowWindow(window_, SW_SHOW);
-}
-
-void AdvancedWindow::Close() {
-    if (!window_) {
-        return;
-    }
-    RECT rect{};
-    if (::GetWindowRect(window_, &rect)) {
-        position_ = POINT{rect.left, rect.top};
-        placed_ = true;
-    }
-    HWND window = window_;
-    window_ = nullptr;
-    ::DestroyWindow(window);
+    frame_.Open(instance, owner, "ADVANCED", AdvancedWindowForwarder);
 }
 
 INT_PTR AdvancedWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM) {
+    if (const std::optional<INT_PTR> common = frame_.OnMessage(ui_, window, message, first)) {
+        return *common;
+    }
     switch (message) {
         case WM_INITDIALOG:
             OnInit(window);
@@ -94,31 +70,13 @@ INT_PTR AdvancedWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM) {
         case WM_HSCROLL:
             ui_.OnScaleScroll(window, LOWORD(first), static_cast<int16_t>(HIWORD(first)));
             return TRUE;
-        case WM_SETCURSOR:
-            ui_.ShowHint(HintStringFor(::GetDlgCtrlID(reinterpret_cast<HWND>(first))));
-            return FALSE;
-        case WM_ACTIVATE:
-            if (LOWORD(first) != WA_INACTIVE) {
-                ui_.lastToolWindow_ = window;
-            }
-            return FALSE;
-        case WM_CLOSE:
-            Close();
-            return TRUE;
-        case WM_DESTROY:
-            if (ui_.lastToolWindow_ == window) {
-                ui_.lastToolWindow_ = nullptr;
-            }
-            window_ = nullptr;
-            return TRUE;
         default:
             return FALSE;
     }
 }
 
 void AdvancedWindow::OnInit(HWND window) {
-    window_ = window;
-    ui_.lastToolWindow_ = window;
+    frame_.Attach(ui_, window);
     ui_.FillSourceList(window);
     FillCatalogueList(window, kImageTypeList, ui_.settings_.imageTypes);
     FillCatalogueList(window, kDestinationList, ui_.settings_.destinations);
@@ -132,35 +90,35 @@ void AdvancedWindow::OnInit(HWND window) {
 }
 
 void AdvancedWindow::Refresh() {
-    if (!window_) {
+    if (!Window()) {
         return;
     }
     const ScanSettings& settings = ui_.settings_;
-    ::SendDlgItemMessageA(window_, kSourceList, CB_SETCURSEL, static_cast<WPARAM>(settings.docSource), 0);
-    ::SendDlgItemMessageA(window_, kImageTypeList, CB_SETCURSEL, static_cast<WPARAM>(settings.imageTypes.current), 0);
-    ::SendDlgItemMessageA(window_, kDestinationList, CB_SETCURSEL, static_cast<WPARAM>(settings.destinations.current),
+    ::SendDlgItemMessageA(Window(), kSourceList, CB_SETCURSEL, static_cast<WPARAM>(settings.docSource), 0);
+    ::SendDlgItemMessageA(Window(), kImageTypeList, CB_SETCURSEL, static_cast<WPARAM>(settings.imageTypes.current), 0);
+    ::SendDlgItemMessageA(Window(), kDestinationList, CB_SETCURSEL, static_cast<WPARAM>(settings.destinations.current),
                           0);
-    SetItemTextIfChanged(window_, kScaleField, std::to_string(settings.scalePercent));
-    ::SetScrollPos(::GetDlgItem(window_, kScaleBar), SB_CTL, settings.scalePercent, TRUE);
-    CheckItem(window_, kLock, settings.locks.image == 1);
-    CheckItem(window_, kInvert, ui_.main_.invert != 0);
+    SetItemTextIfChanged(Window(), kScaleField, std::to_string(settings.scalePercent));
+    ::SetScrollPos(::GetDlgItem(Window(), kScaleBar), SB_CTL, settings.scalePercent, TRUE);
+    CheckItem(Window(), kLock, settings.locks.image == 1);
+    CheckItem(Window(), kInvert, ui_.main_.invert != 0);
     EnableFilmSetUp();
     ShowSummary();
 }
 
 void AdvancedWindow::ShowSummary() {
-    if (!window_) {
+    if (!Window()) {
         return;
     }
     Win32StringTable strings(ui_.instance_);
     for (const SummaryLine& line :
          SettingsSummary(ui_.CaptureSettings(), ui_.settings_, ui_.main_.optionUnit, strings)) {
-        SetItemTextIfChanged(window_, line.controlId, line.text);
+        SetItemTextIfChanged(Window(), line.controlId, line.text);
     }
 }
 
 void AdvancedWindow::OnCommand(int id, int code) {
-    if (!window_) {
+    if (!Window()) {
         return;  // the fields' last notifications while the window is destroyed
     }
     if (ClosesToolWindows(id)) {
@@ -196,13 +154,13 @@ void AdvancedWindow::OnCommand(int id, int code) {
             return;
         case kCustomiseImageTypes:
             if (ui_.CustomiseCatalogue(CatalogueKind::kImageTypes)) {
-                FillCatalogueList(window_, kImageTypeList, ui_.settings_.imageTypes);
+                FillCatalogueList(Window(), kImageTypeList, ui_.settings_.imageTypes);
                 OnImageTypeChosen();
             }
             return;
         case kCustomiseDestinations:
             if (ui_.CustomiseCatalogue(CatalogueKind::kDestinations)) {
-                FillCatalogueList(window_, kDestinationList, ui_.settings_.destinations);
+                FillCatalogueList(Window(), kDestinationList, ui_.settings_.destinations);
                 OnDestinationChosen();
             }
             return;
@@ -211,11 +169,11 @@ void AdvancedWindow::OnCommand(int id, int code) {
             OnOutputSizeField(id, code);
             return;
         case kScaleField:
-            if (code == EN_CHANGE && ::GetFocus() == ::GetDlgItem(window_, kScaleField)) {
+            if (code == EN_CHANGE && ::GetFocus() == ::GetDlgItem(Window(), kScaleField)) {
                 ui_.main_.pendingScale = 1;
             } else if (code == EN_KILLFOCUS && ui_.main_.pendingScale) {
                 ui_.main_.pendingScale = 0;
-                ui_.ApplyScaleEntry(window_);
+                ui_.ApplyScaleEntry(Window());
                 ShowSummary();
             }
             return;
@@ -232,7 +190,7 @@ void AdvancedWindow::OnCommand(int id, int code) {
 
 // The document source of the page in front: the feeder or the film unit instead of the flatbed.
 void AdvancedWindow::OnSourceChosen() {
-    const int32_t source = Selection(window_, kSourceList);
+    const int32_t source = Selection(Window(), kSourceList);
     if (source < 0) {
         return;
     }
@@ -252,21 +210,21 @@ void AdvancedWindow::OnSourceChosen() {
 // becomes the source.
 void AdvancedWindow::OnFilmSetUp() {
     const int32_t source = ui_.settings_.docSource == kNegativeFilmSource ? kPositiveFilmSource : kNegativeFilmSource;
-    ::SendDlgItemMessageA(window_, kSourceList, CB_SETCURSEL, static_cast<WPARAM>(source), 0);
+    ::SendDlgItemMessageA(Window(), kSourceList, CB_SETCURSEL, static_cast<WPARAM>(source), 0);
     OnSourceChosen();
 }
 
 void AdvancedWindow::EnableFilmSetUp() {
     const bool film = ui_.main_.optionUnit == 1 &&
-                      ::SendDlgItemMessageA(window_, kSourceList, CB_GETCOUNT, 0, 0) > kPositiveFilmSource &&
+                      ::SendDlgItemMessageA(Window(), kSourceList, CB_GETCOUNT, 0, 0) > kPositiveFilmSource &&
                       ui_.settings_.docSource >= kNegativeFilmSource;
-    EnableItem(window_, kFilmSetUp, film);
+    EnableItem(Window(), kFilmSetUp, film);
     const int text = ui_.settings_.docSource == kPositiveFilmSource ? kPositiveFilmText : kNegativeFilmText;
-    SetItemTextIfChanged(window_, kFilmSetUp, ModuleString(ui_.instance_, text));
+    SetItemTextIfChanged(Window(), kFilmSetUp, ModuleString(ui_.instance_, text));
 }
 
 void AdvancedWindow::OnImageTypeChosen() {
-    const int32_t type = Selection(window_, kImageTypeList);
+    const int32_t type = Selection(Window(), kImageTypeList);
     if (type < 0) {
         return;
     }
@@ -283,7 +241,7 @@ void AdvancedWindow::OnImageTypeChosen() {
 // A destination proposes the sharpness and the resolution of the image.
 void AdvancedWindow::OnDestinationChosen() {
     ScanSettings& settings = ui_.settings_;
-    const int32_t index = Selection(window_, kDestinationList);
+    const int32_t index = Selection(Window(), kDestinationList);
     const CatalogueRow* destination = settings.destinations.Row(index);
     const CatalogueRow* type = ui_.CurrentImageTypeRow();
     const PixelTypeInfo* pixels =
@@ -315,23 +273,23 @@ void AdvancedWindow::OnOutputSizeField(int id, int code) {
     MainWindowState& main = ui_.main_;
     switch (code) {
         case EN_SETFOCUS:
-            main.sizeTextBefore = ItemText(window_, id, kSizeFieldCharacters + 1);
+            main.sizeTextBefore = ItemText(Window(), id, kSizeFieldCharacters + 1);
             return;
         case EN_CHANGE: {
-            if (!main.updateSizeFields || ::GetFocus() != ::GetDlgItem(window_, id)) {
+            if (!main.updateSizeFields || ::GetFocus() != ::GetDlgItem(Window(), id)) {
                 return;
             }
             std::string canonical;
-            if (ui_.ReformatSizeField(window_, id, main.sizeTextBefore, canonical) != 0) {
+            if (ui_.ReformatSizeField(Window(), id, main.sizeTextBefore, canonical) != 0) {
                 main.pendingOutSize = id;
             }
             return;
         }
         case EN_KILLFOCUS:
-            if (main.pendingOutSize == id && ItemText(window_, id, kSizeFieldCharacters + 1) != main.sizeTextBefore) {
+            if (main.pendingOutSize == id && ItemText(Window(), id, kSizeFieldCharacters + 1) != main.sizeTextBefore) {
                 main.pendingOutSize = 0;
                 ui_.changed_ = 1;
-                ui_.CommitSizeField(window_, id, main.sizeTextBefore);
+                ui_.CommitSizeField(Window(), id, main.sizeTextBefore);
                 ShowSummary();
             }
             return;
@@ -343,7 +301,7 @@ void AdvancedWindow::OnOutputSizeField(int id, int code) {
 // The lock keeps the proportions of the output size when one side is typed.
 void AdvancedWindow::OnLock() {
     LockFlags& locks = ui_.settings_.locks;
-    locks.image = IsItemChecked(window_, kLock) ? 1 : 0;
+    locks.image = IsItemChecked(Window(), kLock) ? 1 : 0;
     ui_.settings_.savedLocks.image = locks.image;
     ui_.SyncPaneSettings();
     ui_.MarkChanged();
@@ -352,7 +310,7 @@ void AdvancedWindow::OnLock() {
 
 void AdvancedWindow::OnInvert() {
     ::SendMessageA(ui_.mainWindow_, WM_COMMAND, static_cast<WPARAM>(kInvert), 0);
-    CheckItem(window_, kInvert, ui_.main_.invert != 0);
+    CheckItem(Window(), kInvert, ui_.main_.invert != 0);
     ShowSummary();
 }
 

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include <string>
+#include "core/settings/scan_settings.h"
+#include "ui/mainwin/modeless_window.h"
 
 namespace korva {
 
@@ -12,14 +13,14 @@ class ScanUI;
 
 class AdvancedWindow {
   public:
-    explicit AdvancedWindow(ScanUI& ui) : ui_(ui) {}
+    explicit AdvancedWindow(ScanUI& ui) : ui_(ui), frame_(position_) {}
     AdvancedWindow(const AdvancedWindow&) = delete;
     AdvancedWindow& operator=(const AdvancedWindow&) = delete;
 
     // Opens the window, or brings it to the front when it is open.
     void Open(HINSTANCE instance, HWND owner);
-    void Close();
-    HWND Window() const { return window_; }
+    void Close() { frame_.Close(); }
+    HWND Window() const { return frame_.Window(); }
 
     // Shows the settings again after they changed elsewhere.
     void Refresh();
@@ -41,9 +42,8 @@ class AdvancedWindow {
     void EnableFilmSetUp();
 
     ScanUI& ui_;
-    HWND window_ = nullptr;
-    POINT position_{};  // where the window was last closed, for this session
-    bool placed_ = false;
+    DialogPosition position_;  // where the window was last closed, for this session
+    ModelessWindow frame_;
 };
 
 }  // namespace korva

@@ -1,6 +1,5 @@
 #include "ui/mainwin/parameter_window.h"
 
-#include "core/mainwin/hint_table.h"
 #include "core/mainwin/scroll_position.h"
 #include "core/mainwin/tool_windows.h"
 #include "ui/boundary/scan_ui.h"
@@ -15,40 +14,16 @@ constexpr int kValueCharacters = 12;
 }  // namespace
 
 void ParameterWindow::Open(HINSTANCE instance, HWND owner, DLGPROC forwarder) {
-    if (window_) {
-        ::ShowWindow(window_, SW_SHOW);
-        ::SetActiveWindow(window_);
-        return;
-    }
-    ::CreateDialogParamA(instance, templateName_, owner, forwarder, 0);
-    if (!window_) {
-        return;
-    }
-    if (position_.x != 0 || position_.y != 0) {
-        ::SetWindowPos(window_, nullptr, position_.x, position_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    ::ShowWindow(window_, SW_SHOW);
-}
-
-void ParameterWindow::Close() {
-    if (!window_) {
-        return;
-    }
-    RECT rect{};
-    if (::GetWindowRect(window_, &rect)) {
-        position_.x = rect.left;
-        position_.y = rect.top;
-    }
-    HWND window = window_;
-    window_ = nullptr;
-    ::DestroyWindow(window);
+    frame_.Open(instance, owner, templateName_, forwarder);
 }
 
 INT_PTR ParameterWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM second) {
+    if (const std::optional<INT_PTR> common = frame_.OnMessage(ui_, window, message, first)) {
+        return *common;
+    }
     switch (message) {
         case WM_INITDIALOG:
-            window_ = window;
-            ui_.lastToolWindow_ = window;
+            frame_.Attach(ui_, window);
             ShowValues();
             return TRUE;
         case WM_COMMAND: {
@@ -76,50 +51,33 @@ INT_PTR ParameterWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM se
         case WM_DRAWITEM:
             OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(second));
             return TRUE;
-        case WM_SETCURSOR:
-            ui_.ShowHint(HintStringFor(::GetDlgCtrlID(reinterpret_cast<HWND>(first))));
-            return FALSE;
-        case WM_ACTIVATE:
-            if (LOWORD(first) != WA_INACTIVE) {
-                ui_.lastToolWindow_ = window;
-            }
-            return FALSE;
-        case WM_CLOSE:
-            Close();
-            return TRUE;
-        case WM_DESTROY:
-            if (ui_.lastToolWindow_ == window) {
-                ui_.lastToolWindow_ = nullptr;
-            }
-            window_ = nullptr;
-            return TRUE;
         default:
             return FALSE;
     }
 }
 
 void ParameterWindow::ShowValues() {
-    if (!window_) {
+    if (!Window()) {
         return;
     }
     const int32_t level = ui_.DeviceLevel();
     for (int k : parameters_) {
         const ParameterRange range = ImageProcessingParameter(k, level, ui_.settings_.focusPosition);
-        HWND bar = ::GetDlgItem(window_, range.controlId);
+        HWND bar = ::GetDlgItem(Window(), range.controlId);
         ::SetScrollRange(bar, SB_CTL, range.minimum, range.maximum, FALSE);
         ::SetScrollPos(bar, SB_CTL, ui_.settings_.iproc[k], TRUE);
-        SetItemTextIfChanged(window_, range.controlId + 1,
+        SetItemTextIfChanged(Window(), range.controlId + 1,
                              ParameterValueText(range.controlId + 1, ui_.settings_.iproc[k]));
         const bool enabled = range.available && (k != iproc::kGrayBalance || ui_.GrayBalanceApplies());
-        EnableItem(window_, range.controlId, enabled);
-        EnableItem(window_, range.controlId + 1, enabled);
+        EnableItem(Window(), range.controlId, enabled);
+        EnableItem(Window(), range.controlId + 1, enabled);
     }
 }
 
 // A typed value: a number is clamped to the range and applied; anything else is refused with a beep
 // and the field shows the value in force again.
 void ParameterWindow::OnValueField(int fieldId) {
-    if (!window_) {
+    if (!Window()) {
         return;  // the field lost the focus because the window is being destroyed
     }
     for (int k : parameters_) {
@@ -128,7 +86,7 @@ void ParameterWindow::OnValueField(int fieldId) {
             continue;
         }
         int32_t& value = ui_.settings_.iproc[k];
-        const std::optional<int32_t> typed = TypedParameterValue(ItemText(window_, fieldId, kValueCharacters), range);
+        const std::optional<int32_t> typed = TypedParameterValue(ItemText(Window(), fieldId, kValueCharacters), range);
         if (!typed) {
             ui_.services_.messages.Beep();
         }
@@ -136,8 +94,8 @@ void ParameterWindow::OnValueField(int fieldId) {
         if (typed) {
             value = *typed;
         }
-        SetItemTextIfChanged(window_, fieldId, ParameterValueText(fieldId, value));
-        ::SetScrollPos(::GetDlgItem(window_, range.controlId), SB_CTL, value, TRUE);
+        SetItemTextIfChanged(Window(), fieldId, ParameterValueText(fieldId, value));
+        ::SetScrollPos(::GetDlgItem(Window(), range.controlId), SB_CTL, value, TRUE);
         if (changed) {
             LinkExposureAndHighlight(ui_.settings_.iproc, k, ui_.DeviceLevel(), ui_.settings_.focusPosition);
             ui_.OnParameterChanged();
@@ -159,7 +117,7 @@ void ParameterWindow::OnScroll(int code, int16_t thumb, HWND scrollBar) {
         int32_t& value = ui_.settings_.iproc[k];
         const int32_t position = ScrollPosition(code, thumb, value, range);
         ::SetScrollPos(scrollBar, SB_CTL, position, TRUE);
-        SetItemTextIfChanged(window_, barId + 1, ParameterValueText(barId + 1, position));
+        SetItemTextIfChanged(Window(), barId + 1, ParameterValueText(barId + 1, position));
         if (position != value) {
             value = position;
             LinkExposureAndHighlight(ui_.settings_.iproc, k, ui_.DeviceLevel(), ui_.settings_.focusPosition);
@@ -186,8 +144,8 @@ bool ParameterWindow::OnPicked(uint16_t tool, Point point) {
         }
         picked_[i] = *colour;
         ui_.OnParameterChanged();
-        if (window_) {
-            ::InvalidateRect(::GetDlgItem(window_, eyedropper.swatch), nullptr, FALSE);
+        if (Window()) {
+            ::InvalidateRect(::GetDlgItem(Window(), eyedropper.swatch), nullptr, FALSE);
         }
         return true;
     }

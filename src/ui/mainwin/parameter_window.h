@@ -11,6 +11,7 @@
 
 #include "core/imaging/eyedropper.h"
 #include "core/preview/point.h"
+#include "ui/mainwin/modeless_window.h"
 
 namespace korva {
 
@@ -29,7 +30,6 @@ struct Eyedropper {
 };
 inline constexpr Eyedropper kToolsEyedroppers[] = {{438, 232, PickTarget::kHighlight}, {439, 233, PickTarget::kShadow}};
 inline constexpr Eyedropper kColorEyedroppers[] = {{434, 433, PickTarget::kGrayPoint}};
-struct DialogPosition;
 
 class ParameterWindow {
   public:
@@ -40,17 +40,13 @@ class ParameterWindow {
                     std::span<const int> parameters,
                     std::span<const Eyedropper> eyedroppers,
                     DialogPosition& position)
-        : ui_(ui),
-          templateName_(templateName),
-          parameters_(parameters),
-          eyedroppers_(eyedroppers),
-          position_(position) {}
+        : ui_(ui), templateName_(templateName), parameters_(parameters), eyedroppers_(eyedroppers), frame_(position) {}
     ParameterWindow(const ParameterWindow&) = delete;
     ParameterWindow& operator=(const ParameterWindow&) = delete;
 
     void Open(HINSTANCE instance, HWND owner, DLGPROC forwarder);
-    void Close();
-    HWND Window() const { return window_; }
+    void Close() { frame_.Close(); }
+    HWND Window() const { return frame_.Window(); }
     // Moves every scroll bar and value field to the current values and refreshes the enable states.
     void ShowValues();
 
@@ -70,8 +66,7 @@ class ParameterWindow {
     std::span<const int> parameters_;
     std::span<const Eyedropper> eyedroppers_;
     std::array<Rgb, 2> picked_{};  // the colour each eyedropper picked last, by its place in eyedroppers_
-    DialogPosition& position_;
-    HWND window_ = nullptr;
+    ModelessWindow frame_;
 };
 
 }  // namespace korva
