@@ -146,7 +146,6 @@ TEST_F(AdjustmentWindowsTest, InvertNeedsAPreviewAndInvertsTheScanTables) {
 
     Preview();
     const Table plain = RedTable(Scan());
-    advanced = OpenAdvanced();
     Click(advanced, 950);
     EXPECT_EQ(::IsDlgButtonChecked(advanced, 950), UINT{BST_CHECKED});
     const Table inverted = RedTable(Scan());

@@ -263,7 +263,7 @@ void ScanUI::ScanButton() {
 
     int pendingField = 0;
     if (main_.pendingScale) {
-        ApplyScaleEntry(mainWindow_);
+        ApplyScaleEntry(SizeFieldWindow(142));
         main_.pendingScale = 0;
         pendingField = -1;
     } else if (main_.pendingOutSize) {
