@@ -24,6 +24,7 @@ INT_PTR ParameterWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM se
     switch (message) {
         case WM_INITDIALOG:
             frame_.Attach(ui_, window);
+            SetRanges();
             ShowValues();
             return TRUE;
         case WM_COMMAND: {
@@ -56,6 +57,13 @@ INT_PTR ParameterWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM se
     }
 }
 
+void ParameterWindow::SetRanges() {
+    for (int k : parameters_) {
+        const ParameterRange range = ImageProcessingParameter(k, ui_.DeviceLevel(), ui_.settings_.focusPosition);
+        ::SetScrollRange(::GetDlgItem(Window(), range.controlId), SB_CTL, range.minimum, range.maximum, FALSE);
+    }
+}
+
 void ParameterWindow::ShowValues() {
     if (!Window()) {
         return;
@@ -64,8 +72,9 @@ void ParameterWindow::ShowValues() {
     for (int k : parameters_) {
         const ParameterRange range = ImageProcessingParameter(k, level, ui_.settings_.focusPosition);
         HWND bar = ::GetDlgItem(Window(), range.controlId);
-        ::SetScrollRange(bar, SB_CTL, range.minimum, range.maximum, FALSE);
-        ::SetScrollPos(bar, SB_CTL, ui_.settings_.iproc[k], TRUE);
+        if (::GetScrollPos(bar, SB_CTL) != ui_.settings_.iproc[k]) {
+            ::SetScrollPos(bar, SB_CTL, ui_.settings_.iproc[k], TRUE);
+        }
         SetItemTextIfChanged(Window(), range.controlId + 1,
                              ParameterValueText(range.controlId + 1, ui_.settings_.iproc[k]));
         const bool enabled = range.available && (k != iproc::kGrayBalance || ui_.GrayBalanceApplies());

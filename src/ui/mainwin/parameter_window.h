@@ -58,6 +58,7 @@ class ParameterWindow {
 
   private:
     void OnDrawItem(const DRAWITEMSTRUCT* item);
+    void SetRanges();
     void OnValueField(int fieldId);
     void OnScroll(int code, int16_t thumb, HWND scrollBar);
 
