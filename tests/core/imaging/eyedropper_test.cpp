@@ -26,7 +26,7 @@ TEST(AverageSquareTest, AveragesTheSquareCutToThePicture) {
     const PackedDib dib = Picture();
     EXPECT_EQ(AverageSquare(dib, 2, 0, 1), (Rgb{20, 100, 200}));  // rows are counted from the top
     EXPECT_EQ(AverageSquare(dib, 1, 1, 3), (Rgb{11, 100, 200}));
-    EXPECT_EQ(AverageSquare(dib, 0, 0, 3), (Rgb{5, 100, 200}));  // (0 + 1 + 10 + 11) / 4, rounded
+    EXPECT_EQ(AverageSquare(dib, 0, 0, 3), (Rgb{6, 100, 200}));  // (0 + 1 + 10 + 11) / 4, rounded
     EXPECT_EQ(AverageSquare(dib, 4, 0, 1), std::nullopt);
     EXPECT_EQ(AverageSquare(dib, 0, -1, 1), std::nullopt);
     EXPECT_EQ(AverageSquare(std::span(dib).first(30), 0, 0, 1), std::nullopt);

@@ -31,7 +31,7 @@ TEST(LinkExposureAndHighlightTest, EachFollowsTheOtherWithinItsRange) {
     std::array<int32_t, kImageProcessingParameters> values{};
     values[iproc::kExposure] = 10;
     LinkExposureAndHighlight(values, iproc::kExposure, 6, 0.0f);
-    EXPECT_EQ(values[iproc::kHighlight], 123);  // 255 x 2^(-1.05772), rounded
+    EXPECT_EQ(values[iproc::kHighlight], 122);  // 255 x 2^(-1.05772), rounded
 
     values[iproc::kHighlight] = 245;  // density 0
     values[iproc::kShadow] = 99;
