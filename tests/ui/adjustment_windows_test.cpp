@@ -24,9 +24,26 @@ class AdjustmentWindowsTest : public MainWindowTest {
         Click(main_, 354);
         return Find("Advanced");
     }
+    // The visible window of this thread with that caption.
     static HWND Find(const char* caption) {
-        HWND window = ::FindWindowA(nullptr, caption);
-        return window && ::IsWindowVisible(window) ? window : nullptr;
+        struct Search {
+            const char* caption;
+            HWND found;
+        } search{caption, nullptr};
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND window, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                char text[64] = {};
+                ::GetWindowTextA(window, text, sizeof text);
+                if (::IsWindowVisible(window) && std::strcmp(text, s->caption) == 0) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
     }
     static void Choose(HWND dialog, int id, int index) {
         ::SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);

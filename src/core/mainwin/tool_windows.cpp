@@ -7,9 +7,12 @@
 
 namespace korva {
 
-bool ClosesToolWindows(int commandId) {
+bool ClosesToolWindows(int commandId, int notification) {
     constexpr int kCommands[] = {2, 111, 112, 113, 114, 115, 180, 182, 186, 372, 354, 733, 950, 956, 965, 1019};
-    return std::find(std::begin(kCommands), std::end(kCommands), commandId) != std::end(kCommands);
+    constexpr int kClicked = 0;        // a button, a menu item or an accelerator
+    constexpr int kSelectionMade = 1;  // a new choice in a list
+    return (notification == kClicked || notification == kSelectionMade) &&
+           std::find(std::begin(kCommands), std::end(kCommands), commandId) != std::end(kCommands);
 }
 
 void LinkExposureAndHighlight(std::array<int32_t, kImageProcessingParameters>& values,

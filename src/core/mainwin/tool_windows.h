@@ -12,8 +12,9 @@
 namespace korva {
 
 // Commands that change what the adjustment windows ("Tools", "Gamma", "Color", "Setting") show: those
-// windows close before the command runs.
-bool ClosesToolWindows(int commandId);
+// windows close before the command runs. Only a click or a new choice in a list is such a command; a
+// control's other notifications (focus, edits) are not.
+bool ClosesToolWindows(int commandId, int notification);
 
 // Exposure and highlight are two views of one density: after the user changed parameter `changed`, the
 // other follows (the highlight from the exposure in stops, the exposure in tenths from the highlight),

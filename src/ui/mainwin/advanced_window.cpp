@@ -121,7 +121,7 @@ void AdvancedWindow::OnCommand(int id, int code) {
     if (!Window()) {
         return;  // the fields' last notifications while the window is destroyed
     }
-    if (ClosesToolWindows(id)) {
+    if (ClosesToolWindows(id, code)) {
         ui_.CloseToolWindows();
     }
     for (int launcher : kLaunchers) {

@@ -34,7 +34,7 @@ constexpr UINT kHelpQuit = 2;
 }  // namespace
 
 void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
-    if (ClosesToolWindows(id)) {
+    if (ClosesToolWindows(id, code)) {
         CloseToolWindows();
     }
     switch (id) {
