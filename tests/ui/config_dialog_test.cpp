@@ -30,6 +30,10 @@ void CALLBACK DriveConfiguration(HWND, UINT, UINT_PTR timer, DWORD) {
     for (int id : {346, 998, 349}) {
         ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
     }
+    for (int id : {741, 744}) {  // "Large", "5 x 5 pixel"
+        ::SendDlgItemMessageA(dialog, id, CB_SETCURSEL, 2, 0);
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), 0);
+    }
     if (g_finish == Finish::kCancel) {
         ::SendDlgItemMessageA(dialog, IDCANCEL, BM_CLICK, 0, 0);
     } else {
@@ -43,7 +47,7 @@ void RunConfiguration(HWND main, Finish finish) {
     ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(180, BN_CLICKED), 0);
 }
 
-TEST_F(MainWindowTest, ConfigurationCancelRestoresTheThreeBoxes) {
+TEST_F(MainWindowTest, ConfigurationCancelRestoresTheBoxesAndLists) {
     ASSERT_NE(Start(kPhotoColour), nullptr);
     RunConfiguration(main_, Finish::kCancel);
     EXPECT_TRUE(g_icmWasEnabled);  // 24-bit colour can be colour-matched
@@ -51,6 +55,7 @@ TEST_F(MainWindowTest, ConfigurationCancelRestoresTheThreeBoxes) {
     EXPECT_EQ(IniValue("Settings", "Save values"), "1");
     EXPECT_EQ(IniValue("Settings", "Auto Preview"), "0");
     EXPECT_EQ(IniValue("Settings", "Windows 95 ICM"), "0");
+    EXPECT_EQ(IniValue("Settings", "Eyedrop"), "1");
 }
 
 TEST_F(MainWindowTest, TheConfigurationCloseBoxKeepsTheChoicesLikeOk) {
@@ -60,6 +65,8 @@ TEST_F(MainWindowTest, TheConfigurationCloseBoxKeepsTheChoicesLikeOk) {
     EXPECT_EQ(IniValue("Settings", "Save values"), "0");
     EXPECT_EQ(IniValue("Settings", "Auto Preview"), "1");
     EXPECT_EQ(IniValue("Settings", "Windows 95 ICM"), "1");
+    EXPECT_EQ(IniValue("Settings", "Eyedrop"), "5");
+    EXPECT_EQ(IniValue("Settings", "Preview size"), "2");
 }
 
 // With "Auto Exposure" on, OK exposes the stored preview once: the highlight of white paper comes from

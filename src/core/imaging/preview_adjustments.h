@@ -10,8 +10,8 @@
 namespace korva {
 
 // Every value the main window owns: the image-processing values, the tone map in force and the channel
-// lines, unsharp mask, colour matching, the image type and the document source. Invert and the screen
-// calibration stay off: the module carries no control that sets them.
+// lines, unsharp mask, colour matching, the image type and the document source. Invert (a flag of the
+// main window) and the screen calibration stay off for the caller to set.
 PreviewAdjustments AdjustmentsFor(const ScanSettings& settings,
                                   std::span<const uint8_t> preview,
                                   int32_t optionUnit,

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
+#include <span>
 #include <utility>
 
 namespace korva {
@@ -19,6 +21,12 @@ constexpr std::pair<int32_t, int> kFurtherHints[] = {
     {991, 343}, {182, 344},  {120, 345}, {789, 380}, {959, 381}, {962, 382}, {729, 383},  {737, 384},
 };
 
+// The adjustment windows: each scroll bar and its value field.
+constexpr std::pair<int32_t, int> kAdjustmentHints[] = {
+    {200, 1312}, {201, 1312}, {210, 1313}, {211, 1313}, {220, 1314}, {221, 1314}, {230, 1315}, {231, 1315}, {240, 1316},
+    {241, 1316}, {260, 1317}, {261, 1317}, {270, 1318}, {271, 1318}, {438, 1319}, {439, 1320}, {434, 1321},
+};
+
 }  // namespace
 
 int HintStringFor(int32_t controlId) {
@@ -27,9 +35,12 @@ int HintStringFor(int32_t controlId) {
             return kHintReady + 1 + static_cast<int>(i);
         }
     }
-    for (const auto& [id, hint] : kFurtherHints) {
-        if (id == controlId) {
-            return hint;
+    using HintTable = std::span<const std::pair<int32_t, int>>;
+    for (const HintTable table : {HintTable(kFurtherHints), HintTable(kAdjustmentHints)}) {
+        for (const auto& [id, hint] : table) {
+            if (id == controlId) {
+                return hint;
+            }
         }
     }
     return kHintReady;

@@ -40,6 +40,31 @@ INT_PTR CALLBACK FocusDialogForwarder(HWND window, UINT message, WPARAM first, L
     return ui ? ui->FocusDialogProc(window, message, first, second) : FALSE;
 }
 
+INT_PTR CALLBACK AdvancedWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->AdvancedWindowProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK ToolsWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ToolsWindowProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK ColorWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ColorWindowProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK ImageTypeCustomiserForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->ImageTypeCustomiserProc(window, message, first, second) : FALSE;
+}
+
+INT_PTR CALLBACK DestinationCustomiserForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
+    ScanUI* ui = Module().scanUI;
+    return ui ? ui->DestinationCustomiserProc(window, message, first, second) : FALSE;
+}
+
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second) {
     ScanUI* ui = Module().scanUI;
     return ui ? ui->PreviewWndProc(window, message, first, second) : ::DefWindowProcA(window, message, first, second);

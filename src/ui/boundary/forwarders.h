@@ -13,6 +13,11 @@ INT_PTR CALLBACK PhotoPageForwarder(HWND window, UINT message, WPARAM first, LPA
 INT_PTR CALLBACK ConfigDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK SettingsDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK FocusDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK AdvancedWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK ToolsWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK ColorWindowForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK ImageTypeCustomiserForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
+INT_PTR CALLBACK DestinationCustomiserForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 LRESULT CALLBACK PreviewWndForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 INT_PTR CALLBACK ToneDialogForwarder(HWND window, UINT message, WPARAM first, LPARAM second);
 

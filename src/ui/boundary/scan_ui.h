@@ -19,12 +19,15 @@
 #include "platform/win32/win32_services.h"
 #include "ui/boundary/scan_ui_base.h"
 #include "ui/mainwin/focus_window.h"
+#include "ui/mainwin/advanced_window.h"
 #include "ui/mainwin/gdi_objects.h"
 #include "ui/mainwin/main_window_state.h"
+#include "ui/mainwin/parameter_window.h"
 #include "ui/preview/global_dib.h"
 #include "ui/tone/tone_dialog.h"
 #include "ui/preview/pane_cursors.h"
 #include "ui/settings/settings_dialog.h"
+#include "ui/settings/catalogue_window.h"
 
 namespace korva {
 
@@ -54,6 +57,11 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
         return settingsDialog_.Proc(window, message, first, second);
     }
     INT_PTR FocusDialogProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR AdvancedWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ToolsWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ColorWindowProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR ImageTypeCustomiserProc(HWND window, UINT message, WPARAM first, LPARAM second);
+    INT_PTR DestinationCustomiserProc(HWND window, UINT message, WPARAM first, LPARAM second);
 
     HWND MainWindow() const { return mainWindow_; }
 
@@ -65,6 +73,11 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
 
   private:
     friend class SettingsDialog;
+    // The adjustment windows move values between their controls and the settings of this object.
+    friend class AdvancedWindow;
+    friend class ParameterWindow;
+    friend class CatalogueWindow;
+    friend class ModelessWindow;
 
     SourceContext Context() const;
     Services ServicesNow() { return services_.Get(); }
@@ -146,6 +159,19 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
     void SelectBatchMarquee();
     void OnBusyMessage(WPARAM busy, LPARAM code);
     void SaveDriverSettingsNow();
+
+    // The advanced panel and the adjustment windows (adjustment_windows.cpp).
+    void ToggleAdvancedWindow();
+    void CloseToolWindows();
+    void ToggleInvert();
+    void OnParameterChanged();
+    void OnScaleScroll(HWND window, int code, int16_t thumb);
+    void ArmEyedropper(int tool);
+    bool CustomiseCatalogue(CatalogueKind kind);
+    void OnPickColour(Point point, uint16_t tool);
+    void RefreshAdjustmentWindows();
+    bool GrayBalanceApplies() const;
+    HWND SizeFieldWindow(int id) const;
 
     // The status line (hint_line.cpp).
     void ShowHint(int hintString);
@@ -229,8 +255,6 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
     HWND altWindow_ = nullptr;
     DLGPROC altProc_ = nullptr;
     HWND lastToolWindow_ = nullptr;  // the tool window that IsDialogMsg serves
-    HWND toolsWindow_ = nullptr;     // the "Tools" adjustment window while it is open
-    HWND colorWindow_ = nullptr;     // the "Color" adjustment window while it is open
 
     OwnedFont captionFont_;  // the tab captions' font, made on first use
 
@@ -242,6 +266,11 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
     MainWindowState main_;
     PreviewWindowModel pane_{*this};
     GlobalDib previewImage_;
+    AdvancedWindow advanced_{*this};
+    ParameterWindow tools_{*this, "TOOLS", kToolsParameters, kToolsEyedroppers, settings_.positions.tools};
+    CatalogueWindow imageTypeCustomiser_{*this, CatalogueKind::kImageTypes};
+    CatalogueWindow destinationCustomiser_{*this, CatalogueKind::kDestinations};
+    ParameterWindow color_{*this, "COLOR", kColorParameters, kColorEyedroppers, settings_.positions.color};
     ToneTables toneTables_;           // the curves and tables the last rendering of the pane left behind
     HPALETTE panePalette_ = nullptr;  // the logical palette selected for an indexed picture
     ToneDialog toneDialog_{instance_, settings_, [this] { RedrawForDialog(); }};

@@ -6,7 +6,7 @@
 #include "core/boundary/data_source_calls.h"
 #include "core/mainwin/document_sizes.h"
 #include "core/mainwin/ocr_options.h"
-#include "core/mainwin/tool_window_closing.h"
+#include "core/mainwin/tool_windows.h"
 #include "core/preview/image_files.h"
 #include "core/preview/pane_ids.h"
 #include "core/settings/driver_settings.h"
@@ -36,11 +36,22 @@ constexpr UINT kHelpQuit = 2;
 }  // namespace
 
 void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
-    if (ClosesToolWindows(id)) {
-        toneDialog_.Close();
-        settingsDialog_.Close();
+    if (ClosesToolWindows(id, code)) {
+        CloseToolWindows();
     }
     switch (id) {
+        case 354:
+            ToggleAdvancedWindow();
+            return;
+        case 941:
+            tools_.Open(instance_, mainWindow_, ToolsWindowForwarder);
+            return;
+        case 947:
+            color_.Open(instance_, mainWindow_, ColorWindowForwarder);
+            return;
+        case 950:
+            ToggleInvert();
+            return;
         case 1:
             ScanButton();
             return;
@@ -297,7 +308,7 @@ void ScanUI::ScanButton() {
 
     int pendingField = 0;
     if (main_.pendingScale) {
-        ApplyScaleEntry(mainWindow_);
+        ApplyScaleEntry(SizeFieldWindow(142));
         main_.pendingScale = 0;
         pendingField = -1;
     } else if (main_.pendingOutSize) {
@@ -307,8 +318,9 @@ void ScanUI::ScanButton() {
     }
     if (pendingField != 0) {
         if (pendingField > 0) {
-            CommitSizeField(mainWindow_, pendingField, main_.sizeTextBefore);
-            ::SetFocus(::GetDlgItem(mainWindow_, pendingField));
+            HWND holder = SizeFieldWindow(pendingField);
+            CommitSizeField(holder, pendingField, main_.sizeTextBefore);
+            ::SetFocus(::GetDlgItem(holder, pendingField));
         }
         main_.pendingSize = main_.pendingOutSize = 0;
         changed_ = 1;

@@ -50,7 +50,8 @@ void ScanUI::DrawSwatch(HDC dc, int controlId, COLORREF colour, int width, int h
         PaintSwatch(dc, fill, width, height);
         return;
     }
-    HWND owner = controlId == 433 ? colorWindow_ : (controlId == 232 || controlId == 233 ? toolsWindow_ : nullptr);
+    HWND owner =
+        controlId == 433 ? color_.Window() : (controlId == 232 || controlId == 233 ? tools_.Window() : nullptr);
     HWND control = owner ? ::GetDlgItem(owner, controlId) : nullptr;
     if (!control) {
         return;

@@ -77,9 +77,9 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
                     LoadMarqueeSettings(a.block);
                 } else if constexpr (std::is_same_v<A, SetScale>) {
                     settings_.scalePercent = a.percent;
-                    SetItemText(mainWindow_, kScaleField, std::to_string(a.percent));
+                    SetItemText(SizeFieldWindow(kScaleField), kScaleField, std::to_string(a.percent));
                 } else if constexpr (std::is_same_v<A, PickColour>) {
-                    // The colour-picking tools belong to adjustment dialogs this module does not carry.
+                    OnPickColour(a.point, a.tool);
                 } else if constexpr (std::is_same_v<A, RecomputeDarkDocument>) {
                     UpdateDarkDocument();
                 } else if constexpr (std::is_same_v<A, ReportNoMemory>) {

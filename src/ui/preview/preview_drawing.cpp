@@ -51,6 +51,7 @@ void ScanUI::DrawAdjustedPreview(HDC dc) {
     LockedDib preview(previewImage_);
     const DisplayKind display = DisplayKindOf(dc);
     PreviewAdjustments adjustments = AdjustmentsFor(settings_, preview.Bytes(), main_.optionUnit, display);
+    adjustments.invert = main_.invert != 0;
     adjustments.checkScreenCalibration = [this] {
         Services services = ServicesNow();
         return CheckScreenCalibration(settings_, services, Context());

@@ -149,6 +149,7 @@ void ScanUI::RepaintPreview() {
     if (main_.previewWindow) {
         ::InvalidateRect(main_.previewWindow, nullptr, TRUE);
     }
+    RefreshAdjustmentWindows();
 }
 
 // Where the pane is on the screen, for the hit test's view containment.
@@ -304,8 +305,8 @@ SettingsBlock ScanUI::CaptureSettingsFor(BlockUse use) {
     DisplayedSizes sizes;
     sizes.width = ItemText(mainWindow_, 191, kNumberCharacters + 1);
     sizes.height = ItemText(mainWindow_, 192, kNumberCharacters + 1);
-    sizes.outWidth = ItemText(mainWindow_, 131, kNumberCharacters + 1);
-    sizes.outHeight = ItemText(mainWindow_, 136, kNumberCharacters + 1);
+    sizes.outWidth = ItemText(SizeFieldWindow(131), 131, kNumberCharacters + 1);
+    sizes.outHeight = ItemText(SizeFieldWindow(136), 136, kNumberCharacters + 1);
     const PreviewView& view = pane_.View();
     const DocumentSelection selection = SelectionInDocument(view);
     return korva::CaptureSettings(settings_, view, sizes, selection, use, services_.strings);

@@ -89,10 +89,10 @@ void ScanUI::RefreshSizeDisplay() {
         SetItemTextIfChanged(mainWindow_, kWidthField, display.width);
         SetItemTextIfChanged(mainWindow_, kHeightField, display.height);
         if (!settings_.locks.outWidth) {
-            SetItemTextIfChanged(mainWindow_, kOutWidthField, display.outWidthText);
+            SetItemTextIfChanged(SizeFieldWindow(kOutWidthField), kOutWidthField, display.outWidthText);
         }
         if (!settings_.locks.outHeight) {
-            SetItemTextIfChanged(mainWindow_, kOutHeightField, display.outHeightText);
+            SetItemTextIfChanged(SizeFieldWindow(kOutHeightField), kOutHeightField, display.outHeightText);
         }
         main_.updateSizeFields = true;
     }
@@ -133,8 +133,8 @@ int ScanUI::ReformatSizeField(HWND dialog, int control, const std::string& previ
 }
 
 void ScanUI::CommitSizeField(HWND dialog, int control, const std::string& previous) {
-    const std::optional<uint32_t> value =
-        ParseDisplayNumber(ItemText(mainWindow_, control, kNumberCharacters + 1), settings_.decimalSeparator);
+    const std::optional<uint32_t> value = ParseDisplayNumber(
+        ItemText(SizeFieldWindow(control), control, kNumberCharacters + 1), settings_.decimalSeparator);
     if (!value || *value == 0) {
         main_.updateSizeFields = false;
         SetItemText(dialog, control, previous);
@@ -164,11 +164,11 @@ void ScanUI::ApplySizeFieldEdit(LPARAM argument) {
     settings_.displayUnit = static_cast<int32_t>(unit);
     const int32_t resolution = ResolutionFromField();
     auto parse = [&](int id) {
-        return ParseDisplayNumber(ItemText(mainWindow_, id, kNumberCharacters + 1), separator).value_or(0);
+        return ParseDisplayNumber(ItemText(SizeFieldWindow(id), id, kNumberCharacters + 1), separator).value_or(0);
     };
     auto show = [&](int id, uint32_t value) {
         main_.updateSizeFields = false;
-        SetItemText(mainWindow_, id, FormatDisplayValue(std::max<uint32_t>(value, 1), unit, separator));
+        SetItemText(SizeFieldWindow(id), id, FormatDisplayValue(std::max<uint32_t>(value, 1), unit, separator));
         main_.updateSizeFields = true;
     };
     const uint32_t value = parse(control);
@@ -203,7 +203,7 @@ void ScanUI::ChangeDisplayUnit() {
     const char separator = settings_.decimalSeparator;
     const UnitKind oldUnit = ToUnitKind(settings_.displayUnit);
     auto parse = [&](int id) {
-        return ParseDisplayNumber(ItemText(mainWindow_, id, kNumberCharacters + 1), separator).value_or(0);
+        return ParseDisplayNumber(ItemText(SizeFieldWindow(id), id, kNumberCharacters + 1), separator).value_or(0);
     };
     const uint32_t width = parse(kWidthField);
     const uint32_t height = parse(kHeightField);
@@ -217,8 +217,8 @@ void ScanUI::ChangeDisplayUnit() {
     const std::string heightText = FormatDocumentLength(DisplayToDocument(height, oldUnit, resolution), newUnit,
                                                         resolution, PixelRule::kUnitChange, separator);
     main_.updateSizeFields = false;
-    SetItemText(mainWindow_, kOutWidthField, widthText);
-    SetItemText(mainWindow_, kOutHeightField, heightText);
+    SetItemText(SizeFieldWindow(kOutWidthField), kOutWidthField, widthText);
+    SetItemText(SizeFieldWindow(kOutHeightField), kOutHeightField, heightText);
     SetItemText(mainWindow_, kWidthField, widthText);
     SetItemText(mainWindow_, kHeightField, heightText);
     main_.updateSizeFields = true;
