@@ -30,7 +30,11 @@ void ScanUI::AdoptPreviewImage(HGLOBAL block) {
 
 // The last preview, when the file is there and was made on a screen of the present size class.
 bool ScanUI::ReadPreviewFile() {
-    return ReadImageIntoPreview(kPreviewImageFile);
+    if (!ReadImageIntoPreview(kPreviewImageFile)) {
+        return false;
+    }
+    FitPaneToPicture();
+    return true;
 }
 
 bool ScanUI::ReadImageIntoPreview(const char* file) {
@@ -45,7 +49,6 @@ bool ScanUI::ReadImageIntoPreview(const char* file) {
     }
     HGLOBAL block = copy.Release();
     AdoptPreviewImage(block);
-    FitPaneToPicture();
     return true;
 }
 

@@ -42,7 +42,8 @@ void ScanUI::RecreatePreviewWindow() {
 }
 
 // The main dialog follows the pane: it ends half the gap between the left-hand controls and the pane to the
-// right of it, and a gap below it; it never becomes smaller than its template.
+// right of it, and a gap below it. It keeps at least its template's height, so that the size fields and
+// the status line under the pane stay in view when the pane is short.
 void ScanUI::FitMainDialogToPane() {
     RECT dialog{};
     if (!mainWindow_ || !::GetWindowRect(mainWindow_, &dialog)) {
@@ -55,8 +56,8 @@ void ScanUI::FitMainDialogToPane() {
     const DialogSize size =
         MainDialogSizeForPane(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
                               ToRect(ItemScreenRect(mainWindow_, frameId)));
-    ::SetWindowPos(mainWindow_, nullptr, 0, 0, std::max<LONG>(size.width, dialogTemplateSize_.cx),
-                   std::max<LONG>(size.height, dialogTemplateSize_.cy), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(mainWindow_, nullptr, 0, 0, size.width, std::max<LONG>(size.height, dialogTemplateSize_.cy),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ScanUI::RestoreMainDialogSize() {
