@@ -6,6 +6,7 @@ KORVA_PACKAGES=(cmake ninja-build g++ googletest libbenchmark-dev
                 g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
                 wine wine64 fonts-wine xvfb x11-apps x11-xserver-utils imagemagick
                 liblcms2-dev)
+KORVA_PACKAGES+=(clang)  # scripts/fuzz.sh
 
 korva_install_missing() {
     local missing=()

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ class File {
     // Moves to an absolute offset; positions past the end are allowed, as with the Windows file functions.
     virtual bool Seek(uint64_t offset) = 0;
     virtual uint64_t Size() = 0;
+    // Hands what was written so far to the file system; false when it could not be stored.
+    virtual bool Flush() = 0;
 };
 
 enum class FileMode {
@@ -32,6 +35,8 @@ class FileSystem {
     // Null when the file cannot be opened in that mode.
     virtual std::unique_ptr<File> Open(const std::string& path, FileMode mode) = 0;
     virtual bool Delete(const std::string& path) = 0;
+    // Puts the file `from` in the place of `to`, replacing a file already there.
+    virtual bool Replace(const std::string& from, const std::string& to) = 0;
     virtual bool Exists(const std::string& path) = 0;
     virtual bool MakeDirectory(const std::string& path) = 0;
     virtual bool ChangeDirectory(const std::string& path) = 0;
@@ -40,6 +45,38 @@ class FileSystem {
     // '*' and '?' such as "*.set", in the order the platform lists them.
     virtual std::vector<std::string> List(const std::string& directory, const std::string& pattern) = 0;
 };
+
+enum class WriteOutcome {
+    kWritten,
+    kNotOpened,   // the temporary file could not be created; nothing changed
+    kIncomplete,  // writing or putting in place failed; the previous file is as it was
+};
+
+// The temporary file WriteThroughTemporary uses for `path`, in the same folder.
+inline std::string TemporaryPathFor(const std::string& path) {
+    return path + ".new";
+}
+
+// Writes `path` through a temporary file: `write` fills it, and only when it reports success and
+// everything was stored does the temporary file replace `path`; otherwise it is deleted. A failed or
+// interrupted write never leaves a partly written file in place of a good one. Inline, so that the
+// core, which reaches files only through these interfaces, needs no platform library to use it.
+inline WriteOutcome WriteThroughTemporary(FileSystem& files,
+                                          const std::string& path,
+                                          const std::function<bool(File&)>& write) {
+    const std::string temporary = TemporaryPathFor(path);
+    auto file = files.Open(temporary, FileMode::kCreateWrite);
+    if (!file) {
+        return WriteOutcome::kNotOpened;
+    }
+    const bool written = write(*file) && file->Flush();
+    file.reset();
+    if (written && files.Replace(temporary, path)) {
+        return WriteOutcome::kWritten;
+    }
+    files.Delete(temporary);
+    return WriteOutcome::kIncomplete;
+}
 
 // Reads the whole of a file that is at most `limit` bytes long; false when it is missing, unreadable or larger.
 bool ReadWholeFile(FileSystem& files, const std::string& path, size_t limit, std::vector<uint8_t>& bytes);

@@ -86,5 +86,36 @@ TEST_F(LifecycleTest, ClosingTheMainDialogLetsTheNextActivationCreateItAgain) {
     EXPECT_TRUE(::IsWindow(second));
 }
 
+TEST_F(LifecycleTest, ExportsCalledInTheWrongOrderDoNothingHarmful) {
+    EXPECT_FALSE(harness.isDialogMsg(nullptr));
+    harness.deleteDialog();
+    harness.deleteDialog();
+    EXPECT_FALSE(harness.hide());
+
+    HWND first = harness.activate(harness.Parent(), harness.Context());
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(harness.isDialogMsg(nullptr));
+    harness.deleteDialog();
+    harness.deleteDialog();  // twice
+    EXPECT_FALSE(::IsWindow(first));
+    EXPECT_FALSE(harness.hide());  // no window left to hide
+    MSG message{};
+    message.hwnd = first;
+    message.message = WM_KEYDOWN;
+    message.wParam = VK_TAB;
+    EXPECT_FALSE(harness.isDialogMsg(&message));
+
+    // A window destroyed behind the module's back can be neither hidden nor deleted twice.
+    HWND second = harness.activate(harness.Parent(), harness.Context());
+    ASSERT_NE(second, nullptr);
+    ::DestroyWindow(second);
+    EXPECT_FALSE(harness.hide());
+    harness.deleteDialog();
+    harness.deleteDialog();
+    HWND third = harness.activate(harness.Parent(), harness.Context());
+    ASSERT_NE(third, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(third));
+}
+
 }  // namespace
 }  // namespace korva::test

@@ -54,13 +54,8 @@ int32_t ScreenSizeClass(int32_t screenWidth) {
 }
 
 ImageWriteResult WriteImageFile(FileSystem& files, const std::string& path, std::span<const uint8_t> image) {
-    auto file = files.Open(path, FileMode::kCreateWrite);
-    if (!file) {
-        return ImageWriteResult::kNotOpened;
-    }
     const uint32_t sizeImage = image.size() >= kInfoHeaderBytes ? ReadU32(image, dib::kSizeImage) : 0;
     if (image.size() < kInfoHeaderBytes || sizeImage > image.size() - kInfoHeaderBytes) {
-        file.reset();
         files.Delete(path);
         return ImageWriteResult::kNoImage;
     }
@@ -68,9 +63,19 @@ ImageWriteResult WriteImageFile(FileSystem& files, const std::string& path, std:
     WriteU16(header, 0, kBitmapMagic);
     WriteU32(header, 2, kImageFileHeadersBytes + sizeImage);
     WriteU32(header, 10, kImageFileHeadersBytes);
-    const bool complete = WriteAll(*file, header) && WriteAll(*file, image.first(kInfoHeaderBytes)) &&
-                          WriteAll(*file, image.subspan(kInfoHeaderBytes, sizeImage));
-    return complete ? ImageWriteResult::kWritten : ImageWriteResult::kShortWrite;
+    const WriteOutcome outcome = WriteThroughTemporary(files, path, [&](File& file) {
+        return WriteAll(file, header) && WriteAll(file, image.first(kInfoHeaderBytes)) &&
+               WriteAll(file, image.subspan(kInfoHeaderBytes, sizeImage));
+    });
+    switch (outcome) {
+        case WriteOutcome::kWritten:
+            return ImageWriteResult::kWritten;
+        case WriteOutcome::kNotOpened:
+            return ImageWriteResult::kNotOpened;
+        case WriteOutcome::kIncomplete:
+            break;
+    }
+    return ImageWriteResult::kShortWrite;
 }
 
 ImageWriteResult WriteFocusImageFile(FileSystem& files, const std::string& path, std::span<const uint8_t> image) {

@@ -40,11 +40,12 @@ enum class ImageWriteResult {
     kWritten,
     kNotOpened,   // the file could not be created; nothing was written
     kNoImage,     // the image is missing or shorter than its header says; the file was deleted
-    kShortWrite,  // the file system took fewer bytes than were written
+    kShortWrite,  // the file system took fewer bytes than were written; the previous file is kept
 };
 
 // Writes a packed bitmap as a bitmap file: "BM", file size 54 + biSizeImage, pixel offset 54, the 40-byte
-// info header and biSizeImage bytes of pixels from directly behind it.
+// info header and biSizeImage bytes of pixels from directly behind it. The file is written under a
+// temporary name and replaces the previous one only when complete.
 ImageWriteResult WriteImageFile(FileSystem& files, const std::string& path, std::span<const uint8_t> image);
 
 // The focus image: as WriteImageFile, and an old file that cannot be rewritten is deleted.

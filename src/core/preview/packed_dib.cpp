@@ -64,6 +64,15 @@ std::optional<DibLayout> ParsePackedDib(std::span<const uint8_t> bytes) {
     return layout;
 }
 
+std::optional<DibLayout> ParsePreviewDib(std::span<const uint8_t> bytes) {
+    const std::optional<DibLayout> layout = ParsePackedDib(bytes);
+    if (!layout || layout->bitCount != 24 || ReadU32(bytes, dib::kSize) != kInfoHeaderBytes ||
+        ReadU32(bytes, dib::kSizeImage) < uint64_t{layout->stride} * static_cast<uint32_t>(layout->height)) {
+        return std::nullopt;
+    }
+    return layout;
+}
+
 uint32_t Stride24(int32_t width) {
     return static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(width)} * 24 + 31) / 32 * 4);
 }

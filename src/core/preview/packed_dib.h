@@ -49,6 +49,11 @@ struct DibLayout {
 // within `bytes`.
 std::optional<DibLayout> ParsePackedDib(std::span<const uint8_t> bytes);
 
+// The layout of a picture the module takes as a preview, or none: a packed bitmap as above with 24 bits
+// per pixel, a 40-byte header and a biSizeImage that covers its rows, so that the picture can be shown
+// and written to the preview file and read back from it.
+std::optional<DibLayout> ParsePreviewDib(std::span<const uint8_t> bytes);
+
 // Bytes of one 24-bit row of `width` pixels, padded to 4.
 uint32_t Stride24(int32_t width);
 

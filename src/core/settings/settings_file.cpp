@@ -25,10 +25,6 @@ bool WriteSettingsFile(FileSystem& files,
                        std::string_view name,
                        std::span<const Marquee> marquees,
                        const SettingsBlock& block) {
-    auto file = files.Open(path, FileMode::kCreateWrite);
-    if (!file) {
-        return false;
-    }
     const size_t bodyBytes = marquees.empty() ? kSettingsBlockBytes : marquees.size() * kMarqueeRecordBytes;
     std::vector<uint8_t> bytes(kSettingsBodyOffset + bodyBytes, 0);
     std::memcpy(bytes.data(), kSettingsMagic, sizeof kSettingsMagic - 1);
@@ -46,8 +42,9 @@ bool WriteSettingsFile(FileSystem& files,
         EncodeMarquee(marquee, std::span<uint8_t, kMarqueeRecordBytes>(body, kMarqueeRecordBytes));
         body += kMarqueeRecordBytes;
     }
-    file->Write(bytes.data(), bytes.size());
-    return true;
+    return WriteThroughTemporary(files, path, [&bytes](File& file) {
+               return file.Write(bytes.data(), bytes.size()) == bytes.size();
+           }) == WriteOutcome::kWritten;
 }
 
 bool ReadMarqueeRecords(FileSystem& files, const std::string& path, std::vector<Marquee>& records) {

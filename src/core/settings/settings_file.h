@@ -22,8 +22,9 @@ inline constexpr size_t kSettingsNameBytes = 32;
 inline constexpr size_t kSettingsCountOffset = 48;
 inline constexpr size_t kSettingsBodyOffset = 52;
 
-// Creates or replaces the file. A name of 32 or more characters keeps its first 32 bytes. False only
-// when the file cannot be created.
+// Creates or replaces the file. A name of 32 or more characters keeps its first 32 bytes. The file is
+// written under a temporary name and put in place only when complete; false when that failed, and then
+// the previous file is as it was.
 bool WriteSettingsFile(FileSystem& files,
                        const std::string& path,
                        std::string_view name,

@@ -22,6 +22,7 @@ class PosixFile final : public File {
     size_t Read(void* buffer, size_t size) override { return std::fread(buffer, 1, size, stream_); }
     size_t Write(const void* buffer, size_t size) override { return std::fwrite(buffer, 1, size, stream_); }
     bool Seek(uint64_t offset) override { return ::fseeko(stream_, static_cast<off_t>(offset), SEEK_SET) == 0; }
+    bool Flush() override { return std::fflush(stream_) == 0; }
     uint64_t Size() override {
         struct stat info {};
         return ::fstat(::fileno(stream_), &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
@@ -50,6 +51,10 @@ std::unique_ptr<File> PosixFileSystem::Open(const std::string& path, FileMode mo
 
 bool PosixFileSystem::Delete(const std::string& path) {
     return ::unlink(ToPosixPath(path).c_str()) == 0;
+}
+
+bool PosixFileSystem::Replace(const std::string& from, const std::string& to) {
+    return std::rename(ToPosixPath(from).c_str(), ToPosixPath(to).c_str()) == 0;
 }
 
 bool PosixFileSystem::Exists(const std::string& path) {

@@ -95,12 +95,10 @@ bool PosixProfile::WriteString(const std::string& file,
                                const std::string& value) {
     IniDocument doc = LoadDocument(file).value_or(IniDocument());
     doc.Set(section, key, value);
-    std::ofstream out(ToPosixPath(file), std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out << doc.Serialize();
-    return static_cast<bool>(out);
+    const std::string text = doc.Serialize();
+    return WriteThroughTemporary(files_, file, [&text](File& out) {
+               return out.Write(text.data(), text.size()) == text.size();
+           }) == WriteOutcome::kWritten;
 }
 
 bool PosixProfile::DeleteProfileFile(const std::string& file) {

@@ -39,6 +39,7 @@ class Win32File final : public File {
         distance.QuadPart = static_cast<LONGLONG>(offset);
         return ::SetFilePointerEx(handle_, distance, nullptr, FILE_BEGIN) != FALSE;
     }
+    bool Flush() override { return ::FlushFileBuffers(handle_) != FALSE; }
     uint64_t Size() override {
         LARGE_INTEGER size;
         return ::GetFileSizeEx(handle_, &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
@@ -62,6 +63,10 @@ std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, FileMode mo
 
 bool Win32FileSystem::Delete(const std::string& path) {
     return ::DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
+    return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 bool Win32FileSystem::Exists(const std::string& path) {

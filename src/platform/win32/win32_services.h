@@ -28,6 +28,7 @@ class Win32FileSystem final : public FileSystem {
   public:
     std::unique_ptr<File> Open(const std::string& path, FileMode mode) override;
     bool Delete(const std::string& path) override;
+    bool Replace(const std::string& from, const std::string& to) override;
     bool Exists(const std::string& path) override;
     bool MakeDirectory(const std::string& path) override;
     bool ChangeDirectory(const std::string& path) override;

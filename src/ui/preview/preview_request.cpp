@@ -17,12 +17,19 @@ std::string DriverImagePath(Win32Services& services, const ScanSettings& setting
 
 void ScanUI::AdoptPreviewImage(HGLOBAL block) {
     previewImage_.Adopt(block);
-    Context().Set(ctx::previewFileState, static_cast<int32_t>(reinterpret_cast<intptr_t>(block)));
-    if (!block) {
-        return;
+    std::optional<DibLayout> layout;
+    if (block) {
+        LockedDib image(previewImage_);
+        layout = ParsePreviewDib(image.Bytes());
     }
-    LockedDib image(previewImage_);
-    if (const std::optional<DibLayout> layout = ParsePackedDib(image.Bytes())) {
+    if (!layout) {
+        // A block that holds no picture the module can show counts as no preview: nothing is drawn
+        // from it and the preview file is not replaced by it.
+        previewImage_.Reset();
+        block = nullptr;
+    }
+    Context().Set(ctx::previewFileState, static_cast<int32_t>(reinterpret_cast<intptr_t>(block)));
+    if (layout) {
         pane_.View().viewWidth = static_cast<uint16_t>(layout->width);
         pane_.View().viewHeight = static_cast<uint16_t>(layout->height);
     }

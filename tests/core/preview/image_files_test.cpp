@@ -21,6 +21,7 @@ class UnwritableFiles final : public FileSystem {
         deleted = path;
         return true;
     }
+    bool Replace(const std::string&, const std::string&) override { return false; }
     bool Exists(const std::string&) override { return false; }
     bool MakeDirectory(const std::string&) override { return false; }
     bool ChangeDirectory(const std::string&) override { return false; }

@@ -66,5 +66,18 @@ TEST(PackedDibTest, HeadersThatLieAreRejected) {
     EXPECT_FALSE(ParsePackedDib(std::span<const uint8_t>(good.data(), 39)));
 }
 
+TEST(PackedDibTest, APreviewIsA24BitPictureWhoseSizeCoversItsRows) {
+    PackedDib bitmap = MakePackedDib24(10, 10);
+    EXPECT_TRUE(ParsePreviewDib(bitmap));
+    WriteU32(bitmap, dib::kSizeImage, 319);  // valid as a bitmap, but the preview file would lose a byte
+    EXPECT_TRUE(ParsePackedDib(bitmap));
+    EXPECT_FALSE(ParsePreviewDib(bitmap));
+    WriteU32(bitmap, dib::kSizeImage, 320);
+    WriteU16(bitmap, dib::kBitCount, 32);  // 8-bit and 32-bit pictures cannot be shown
+    WriteU32(bitmap, dib::kWidth, 8);
+    EXPECT_TRUE(ParsePackedDib(bitmap));
+    EXPECT_FALSE(ParsePreviewDib(bitmap));
+}
+
 }  // namespace
 }  // namespace korva
