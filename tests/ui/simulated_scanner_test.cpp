@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/mainwin/ocr_options.h"
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
 #include "tests/ui/support/module_harness.h"
@@ -213,6 +214,7 @@ Marquee TwoInchMarquee(int32_t left, int32_t imageType) {
 struct PageType {
     const char* name;
     const char* keys;
+    int32_t imageType;  // the marquee carries its page's image type: a marquee's own settings are scanned
     uint32_t bitsPerPixel;
 };
 
@@ -223,7 +225,7 @@ void PrintTo(const PageType& type, std::ostream* out) {
 class ImageTypeScanTest : public SimulatedScannerTest, public ::testing::WithParamInterface<PageType> {};
 
 TEST_P(ImageTypeScanTest, AFinalScanOfATwoInchMarqueeAt300DpiGivesA600PixelSquareOfItsType) {
-    Open(Basics(GetParam().keys), {}, {TwoInchMarquee(1000, 1)});
+    Open(Basics(GetParam().keys), {}, {TwoInchMarquee(1000, GetParam().imageType)});
     Command(1);
     Pump(5000, 1);
     const std::vector<std::string> images = ScannedImages();
@@ -234,9 +236,9 @@ TEST_P(ImageTypeScanTest, AFinalScanOfATwoInchMarqueeAt300DpiGivesA600PixelSquar
 
 INSTANTIATE_TEST_SUITE_P(Pages,
                          ImageTypeScanTest,
-                         ::testing::Values(PageType{"ColourPhoto", "Tab Flag=0\r\nColor Selection=990\r\n", 24},
-                                           PageType{"GreyPhoto", "Tab Flag=0\r\nColor Selection=991\r\n", 8},
-                                           PageType{"LineArt", "Tab Flag=1\r\nBlackWhite Option=982\r\n", 1}),
+                         ::testing::Values(PageType{"ColourPhoto", "Tab Flag=0\r\nColor Selection=990\r\n", 1, 24},
+                                           PageType{"GreyPhoto", "Tab Flag=0\r\nColor Selection=991\r\n", 4, 8},
+                                           PageType{"LineArt", "Tab Flag=1\r\nBlackWhite Option=982\r\n", kLineArtImageType, 1}),
                          [](const ::testing::TestParamInfo<PageType>& info) { return std::string(info.param.name); });
 
 TEST_F(SimulatedScannerTest, AScanOfAllMarqueesWritesOneImagePerMarquee) {

@@ -69,8 +69,15 @@ std::string EnvironmentFile() {
 void WriteEnvironmentFile(std::initializer_list<Rect> documents) {
     std::vector<Marquee> marquees;
     for (const Rect& document : documents) {
+        // A 24-bit colour photo at 300 dpi, as the Photo page makes it: a marquee's own settings come into
+        // force when it becomes current.
         Marquee marquee;
         marquee.document = document;
+        marquee.settings.imageType = 1;
+        marquee.settings.scanResolution = 300;
+        marquee.settings.scalePercent = 100;
+        marquee.settings.gamma = 100;
+        marquee.settings.threshold = 128;
         marquees.push_back(marquee);
     }
     WriteEnvironmentFile(marquees);
