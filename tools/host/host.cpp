@@ -138,11 +138,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
         twain::Event event{&message};
         const bool handled = host.open && Call(twain::kDatEvent, twain::kMsgProcessEvent, &event) == twain::kRcDsEvent;
-        if (event.reply == twain::kMsgXferReady) {
+        if (event.message == twain::kMsgXferReady) {
             ++host.transfers;
             host.scans.Announce();
             ::InvalidateRect(window, nullptr, TRUE);
-        } else if (event.reply == twain::kMsgCloseDsReq) {
+        } else if (event.message == twain::kMsgCloseDsReq) {
             ::PostMessageA(window, WM_CLOSE, 0, 0);
         }
         if (!handled) {
