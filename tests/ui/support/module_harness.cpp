@@ -22,9 +22,10 @@ std::string DriverFolder() {
     return std::string(windows) + "\\TWAIN_32\\VELDRIX";
 }
 
-void PrepareDriverFolder(const std::string& body) {
-    const std::string folder = DriverFolder();
-    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+namespace {
+
+// Deletes the files of a folder, not its subfolders.
+void DeleteFilesIn(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -35,9 +36,19 @@ void PrepareDriverFolder(const std::string& body) {
         } while (::FindNextFileA(search, &found));
         ::FindClose(search);
     }
+}
+
+}  // namespace
+
+// Every test starts from an empty driver folder and an empty settings folder: no environment, saved
+// settings or marquee file of an earlier test is restored.
+void PrepareDriverFolder(const std::string& body) {
+    const std::string folder = DriverFolder();
+    ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    DeleteFilesIn(folder);
     const std::string settings = folder + "\\SETTINGS";
     ::CreateDirectoryA(settings.c_str(), nullptr);
-    ::DeleteFileA((settings + "\\ENV.stt").c_str());
+    DeleteFilesIn(settings);
     const std::string ini = "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" +
                             std::string(kDataSourceName) + "\r\n" + body;
     HANDLE file = ::CreateFileA((folder + "\\LOMTWNS.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
