@@ -767,6 +767,42 @@ def launcher_pictures():
     return pictures
 
 
+# The eyedropper of the Tools and Color windows, and the manual and automatic focus of the Focus window,
+# in the launchers' size.
+
+def glyph_eyedrop(c):
+    c.shape(capsule(6, 17, 14, 9, 1.6), WHITE, INK)
+    c.line(3, 20, 5, 18, INK)
+    c.shape(capsule(13, 8, 16, 11, 1.8), INK, INK)
+    c.shape(capsule(16.5, 6.5, 19, 4, 2.6), STEEL, INK)
+
+
+def focus_target(c):
+    c.shape(ring(11, 11, 7, 5.6), None, INK)
+    c.fill(10, 1, 12, 7, INK)
+    c.fill(10, 15, 12, 21, INK)
+    c.fill(1, 10, 7, 12, INK)
+    c.fill(15, 10, 21, 12, INK)
+
+
+def glyph_fcsman(c):
+    focus_target(c)
+    c.shape(disc(11, 11, 2), BLUE, INK)
+
+
+def glyph_fcsauto(c):
+    focus_target(c)
+    badge(c, 17, 15)
+
+
+def tool_pictures():
+    pictures = {"eyedrop.bmp": picture_button(glyph_eyedrop, "", LAUNCHER_W, LAUNCHER_H)}
+    for name, glyph in (("fcsman", glyph_fcsman), ("fcsauto", glyph_fcsauto)):
+        for state in ("", "S", "D"):
+            pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state, LAUNCHER_W, LAUNCHER_H)
+    return pictures
+
+
 # ---------------------------------------------------------------------------------------------------
 # The product name and the logo
 
@@ -985,6 +1021,7 @@ def main():
             pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state)
     pictures.update(tone_pictures())
     pictures.update(launcher_pictures())
+    pictures.update(tool_pictures())
     for name, glyph in STRIP_PICTURES:
         for state in ("", "D") if name == "zoombck" else ("", "S", "D"):
             pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state, STRIP, STRIP)
