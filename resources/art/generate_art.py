@@ -696,6 +696,114 @@ STRIP_PICTURES = (("fullprv", glyph_fullprv), ("zoomprv", glyph_zoomprv), ("zoom
 
 
 # ---------------------------------------------------------------------------------------------------
+# The launchers of the Advanced window (24 x 22 picture buttons): tools, gamma, colour and invert with
+# their pressed ("S") and disabled ("D") forms, the settings button, and the lock, open or shut, raised
+# or pressed.
+
+LAUNCHER_W = 24
+LAUNCHER_H = 22
+
+
+def glyph_tools(c):
+    for y, knob in ((5, 14), (10, 7), (15, 16)):
+        c.fill(4, y, 20, y + 1, INK)
+        c.shape(box(knob - 2, y - 2, knob + 2, y + 2), ORANGE, INK)
+
+
+def glyph_gamma(c):
+    c.shape(box(4, 3, 19, 18), WHITE, INK)
+    points = [(5 + i, 17 - int(round(14 * (i / 14.0) ** 0.45))) for i in range(15)]
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        c.line(x0, y0, x1, y1, BLUE)
+        c.line(x0, y0 - 1, x1, y1 - 1, BLUE)
+
+
+def glyph_color(c):
+    c.shape(disc(9, 8, 5), (255, 0, 0), INK)
+    c.shape(disc(15, 8, 5), (0, 255, 0), INK, clip=lambda x, y: (x - 9) ** 2 + (y - 8) ** 2 > 25)
+    c.shape(disc(12, 13, 5), (0, 0, 255), INK,
+            clip=lambda x, y: (x - 9) ** 2 + (y - 8) ** 2 > 25 and (x - 15) ** 2 + (y - 8) ** 2 > 25)
+
+
+def glyph_invert(c):
+    c.shape(box(4, 4, 19, 17), WHITE, INK)
+    c.shape(polygon([(19, 4), (19, 17), (4, 17)]), INK, INK)
+    c.shape(disc(8.5, 8.5, 2.5), INK)
+    c.shape(disc(15, 13.5, 2.5), WHITE)
+
+
+def glyph_settings(c):
+    page(c, 5, 2, 18, 19, fold=4)
+    for y in (6, 10, 14):
+        c.fill(8, y, 10, y + 2, GREEN)
+        c.fill(11, y + 1, 16, y + 2, RULE)
+
+
+def glyph_lock(shut):
+    def draw(c):
+        c.shape(ring(12, 8, 5, 3), STEEL, INK, clip=lambda x, y: y <= 9)
+        if shut:
+            c.fill(7, 8, 9, 12, STEEL)
+            c.fill(15, 8, 17, 12, STEEL)
+        else:
+            c.fill(15, 8, 17, 10, STEEL)
+            c.fill(7, 6, 9, 9, FACE)
+        c.shape(box(5, 11, 18, 19), YELLOW, INK)
+        c.fill(11, 13, 13, 17, INK)
+    return draw
+
+
+def launcher_pictures():
+    pictures = {}
+    for name, glyph in (("tools", glyph_tools), ("gamma", glyph_gamma), ("color", glyph_color),
+                        ("invert", glyph_invert)):
+        for state in ("", "S", "D"):
+            pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state, LAUNCHER_W, LAUNCHER_H)
+    pictures["settings.bmp"] = picture_button(glyph_settings, "", LAUNCHER_W, LAUNCHER_H)
+    for name, shut in (("lopen", False), ("lshut", True)):
+        for state in ("", "S"):
+            pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph_lock(shut), state, LAUNCHER_W,
+                                                                          LAUNCHER_H)
+    return pictures
+
+
+# The eyedropper of the Tools and Color windows, and the manual and automatic focus of the Focus window,
+# in the launchers' size.
+
+def glyph_eyedrop(c):
+    c.shape(capsule(6, 17, 14, 9, 1.6), WHITE, INK)
+    c.line(3, 20, 5, 18, INK)
+    c.shape(capsule(13, 8, 16, 11, 1.8), INK, INK)
+    c.shape(capsule(16.5, 6.5, 19, 4, 2.6), STEEL, INK)
+
+
+def focus_target(c):
+    c.shape(ring(11, 11, 7, 5.6), None, INK)
+    c.fill(10, 1, 12, 7, INK)
+    c.fill(10, 15, 12, 21, INK)
+    c.fill(1, 10, 7, 12, INK)
+    c.fill(15, 10, 21, 12, INK)
+
+
+def glyph_fcsman(c):
+    focus_target(c)
+    c.shape(disc(11, 11, 2), BLUE, INK)
+
+
+def glyph_fcsauto(c):
+    focus_target(c)
+    badge(c, 17, 15)
+
+
+def tool_pictures():
+    pictures = {"eyedrop.bmp": picture_button(glyph_eyedrop, "", LAUNCHER_W, LAUNCHER_H)}
+    for name, glyph in (("fcsman", glyph_fcsman), ("fcsauto", glyph_fcsauto)):
+        for state in ("", "S", "D"):
+            pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state, LAUNCHER_W, LAUNCHER_H)
+    return pictures
+
+
+# ---------------------------------------------------------------------------------------------------
 # The product name and the logo
 
 PRODUCT = "Quorra Scan SF"
@@ -912,6 +1020,8 @@ def main():
         for state in ("", "S", "D"):
             pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state)
     pictures.update(tone_pictures())
+    pictures.update(launcher_pictures())
+    pictures.update(tool_pictures())
     for name, glyph in STRIP_PICTURES:
         for state in ("", "D") if name == "zoombck" else ("", "S", "D"):
             pictures["%s%s.bmp" % (name, state.lower())] = picture_button(glyph, state, STRIP, STRIP)

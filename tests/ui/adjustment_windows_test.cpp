@@ -10,6 +10,7 @@
 #include "core/filter/colour_matrix.h"
 #include "core/preview/packed_dib.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/support/pixel_canvas.h"
 
 namespace korva::test {
 namespace {
@@ -23,6 +24,20 @@ class AdjustmentWindowsTest : public MainWindowTest {
     HWND OpenAdvanced() {
         Click(main_, 354);
         return Find("Advanced");
+    }
+    // Whether the picture button `id` of `window` draws its pressed form (a black top edge; the raised
+    // form's is white).
+    static bool DrawnPressed(HWND window, int id) {
+        PixelCanvas canvas(32, 32);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = static_cast<UINT>(id);
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = ::GetDlgItem(window, id);
+        item.hDC = canvas.Dc();
+        item.rcItem = {0, 0, 32, 32};
+        ::SendMessageA(window, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
+        return canvas.At(8, 0) == RGB(0, 0, 0);
     }
     // The visible window of this thread with that caption.
     static HWND Find(const char* caption) {
@@ -159,12 +174,12 @@ TEST_F(AdjustmentWindowsTest, InvertNeedsAPreviewAndInvertsTheScanTables) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
     HWND advanced = OpenAdvanced();
     Click(advanced, 950);
-    EXPECT_EQ(::IsDlgButtonChecked(advanced, 950), UINT{BST_UNCHECKED});  // nothing to invert yet
+    EXPECT_FALSE(DrawnPressed(advanced, 950));  // nothing to invert yet
 
     Preview();
     const Table plain = RedTable(Scan());
     Click(advanced, 950);
-    EXPECT_EQ(::IsDlgButtonChecked(advanced, 950), UINT{BST_CHECKED});
+    EXPECT_TRUE(DrawnPressed(advanced, 950));
     const Table inverted = RedTable(Scan());
     for (size_t i = 0; i < plain.size(); ++i) {
         ASSERT_EQ(plain[i] + inverted[i], 255) << i;

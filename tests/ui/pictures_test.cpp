@@ -41,11 +41,14 @@ TEST(PictureResourcesTest, EveryPictureCursorAndTheIconIsCarried) {
     ModuleHarness harness;
     HMODULE module = ::GetModuleHandleA("KVSCANUI.DLL");
     ASSERT_NE(module, nullptr);
-    const char* bitmaps[] = {"ARROW",   "ATSCAN",   "ATSCAND", "ATSCANS",     "CLOSE",   "CONFIGURATION",
-                             "EXPOSE",  "EXPOSED",  "EXPOSES", "FINALWIN",    "HELP",    "LOCATE",
-                             "LOCATED", "LOCATES",  "LOGO",    "MAINPREVIEW", "MARQUEE", "OCR",
-                             "OCROFF",  "OCRON",    "PHOTO",   "PHOTOOFF",    "PHOTOON", "SCAN",
-                             "TABMAIN", "TABMAINA", "TITLE",   "TITLEBM",     "TRIANGLE"};
+    const char* bitmaps[] = {"ARROW", "ATSCAN", "ATSCAND", "ATSCANS", "CLOSE", "CONFIGURATION", "EXPOSE", "EXPOSED",
+                             "EXPOSES", "FINALWIN", "HELP", "LOCATE", "LOCATED", "LOCATES", "LOGO", "MAINPREVIEW",
+                             "MARQUEE", "OCR", "OCROFF", "OCRON", "PHOTO", "PHOTOOFF", "PHOTOON", "SCAN", "TABMAIN",
+                             "TABMAINA", "TITLE", "TITLEBM", "TRIANGLE",
+                             // The picture buttons of the Advanced, Tools, Color and Focus windows.
+                             "TOOLS", "TOOLSS", "TOOLSD", "GAMMA", "GAMMAS", "GAMMAD", "COLOR", "COLORS", "COLORD",
+                             "INVERT", "INVERTS", "INVERTD", "SETTINGS", "LOPEN", "LOPENS", "LSHUT", "LSHUTS",
+                             "EYEDROP", "FCSMAN", "FCSMANS", "FCSMAND", "FCSAUTO", "FCSAUTOS", "FCSAUTOD"};
     for (const char* name : bitmaps) {
         EXPECT_GT(BitmapSize(module, name).cx, 0) << name;
     }
@@ -110,6 +113,30 @@ class OwnerDrawTest : public ::testing::Test {
         ::SendMessageA(main, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
     }
 
+    // Pixels of the canvas at (x, y) that differ from the bitmap `name` loaded with the standard greys
+    // mapped to the 3-D colours.
+    int DifferencesFrom(const char* name, int x, int y) const {
+        HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+        BITMAP size{};
+        if (!bitmap || !::GetObjectA(bitmap, sizeof size, &size)) {
+            return -1;
+        }
+        PixelCanvas expected(size.bmWidth, size.bmHeight);
+        HDC source = ::CreateCompatibleDC(canvas.Dc());
+        HGDIOBJ previous = ::SelectObject(source, bitmap);
+        ::BitBlt(expected.Dc(), 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+        ::SelectObject(source, previous);
+        ::DeleteDC(source);
+        ::DeleteObject(bitmap);
+        int different = 0;
+        for (int row = 0; row < size.bmHeight; ++row) {
+            for (int column = 0; column < size.bmWidth; ++column) {
+                different += canvas.At(x + column, y + row) != expected.At(column, row);
+            }
+        }
+        return different;
+    }
+
     // Pixels outside `rect` that the drawing changed.
     int ChangedOutside(const RECT& rect) const {
         int changed = 0;
@@ -132,25 +159,7 @@ TEST_F(OwnerDrawTest, APictureIsCopiedAtItsOwnSizeToTheItemsCornerOverTheBackgro
     const RECT item{10, 5, 70, 45};
     Draw(170, item);
     EXPECT_EQ(ChangedOutside(item), 0);
-
-    // The same bitmap loaded with the standard greys mapped to the 3-D colours, for comparison.
-    PixelCanvas expected(24, 24);
-    HBITMAP bitmap = static_cast<HBITMAP>(::LoadImageA(module, "MAINPREVIEW", IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-    ASSERT_NE(bitmap, nullptr);
-    HDC source = ::CreateCompatibleDC(canvas.Dc());
-    HGDIOBJ previous = ::SelectObject(source, bitmap);
-    ::BitBlt(expected.Dc(), 0, 0, 24, 24, source, 0, 0, SRCCOPY);
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
-    ::DeleteObject(bitmap);
-
-    int different = 0;
-    for (int y = 0; y < 24; ++y) {
-        for (int x = 0; x < 24; ++x) {
-            different += canvas.At(10 + x, 5 + y) != expected.At(x, y);
-        }
-    }
-    EXPECT_EQ(different, 0);
+    EXPECT_EQ(DifferencesFrom("MAINPREVIEW", 10, 5), 0);
     // The picture's face-grey corner shows in the current face colour.
     EXPECT_EQ(canvas.At(10, 5), ::GetSysColor(COLOR_3DFACE));
     // Right of and below the picture the item keeps the background.
@@ -161,7 +170,7 @@ TEST_F(OwnerDrawTest, APictureIsCopiedAtItsOwnSizeToTheItemsCornerOverTheBackgro
 
 TEST_F(OwnerDrawTest, AMissingPictureLeavesOnlyTheBackground) {
     const RECT item{4, 4, 60, 50};
-    Draw(941, item, ODS_FOCUS);  // the Tools button's picture is not among the resources
+    Draw(801, item, ODS_FOCUS);  // the automatic focus picture of the preview is not among the resources
     EXPECT_EQ(ChangedOutside(item), 0);
     int background = 0;
     for (int y = item.top; y < item.bottom; ++y) {
@@ -170,6 +179,17 @@ TEST_F(OwnerDrawTest, AMissingPictureLeavesOnlyTheBackground) {
         }
     }
     EXPECT_EQ(background, 56 * 46);
+}
+
+TEST_F(OwnerDrawTest, PictureButtonsShowTheirPressedAndDisabledForms) {
+    const RECT item{2, 2, 40, 30};
+    Draw(941, item);
+    EXPECT_EQ(DifferencesFrom("TOOLS", 2, 2), 0);
+    Draw(941, item, ODS_DISABLED);
+    EXPECT_EQ(DifferencesFrom("TOOLSD", 2, 2), 0);
+    EXPECT_GT(DifferencesFrom("TOOLS", 2, 2), 0);
+    Draw(968, item, ODS_SELECTED);
+    EXPECT_EQ(DifferencesFrom("FCSAUTOS", 2, 2), 0);
 }
 
 TEST_F(OwnerDrawTest, AFocusedPictureGetsAFocusRectangleFourPixelsInside) {

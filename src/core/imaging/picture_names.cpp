@@ -28,6 +28,7 @@ constexpr FixedPicture kFixedPictures[] = {
     {173, {"HELP"}, PictureFit::kNatural},
     {174, {"SETTINGS"}, PictureFit::kNatural},
     {175, {"CONFIGURATION"}, PictureFit::kNatural},
+    {196, {"SETTINGS"}, PictureFit::kNatural},
     {182, {"ATSCAN", "ATSCANS", "ATSCAND"}, PictureFit::kNatural},
     {184, {"FULLPRV", "FULLPRVS", "FULLPRVD"}, PictureFit::kNatural},
     {186, {"ZOOMPRV", "ZOOMPRVS", "ZOOMPRVD"}, PictureFit::kNatural},

@@ -56,7 +56,7 @@ void AdvancedWindow::Open(HINSTANCE instance, HWND owner) {
     frame_.Open(instance, owner, "ADVANCED", AdvancedWindowForwarder);
 }
 
-INT_PTR AdvancedWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM) {
+INT_PTR AdvancedWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM second) {
     if (const std::optional<INT_PTR> common = frame_.OnMessage(ui_, window, message, first)) {
         return *common;
     }
@@ -69,6 +69,9 @@ INT_PTR AdvancedWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM) {
             return TRUE;
         case WM_HSCROLL:
             ui_.OnScaleScroll(window, LOWORD(first), static_cast<int16_t>(HIWORD(first)));
+            return TRUE;
+        case WM_DRAWITEM:
+            OnDrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(second));
             return TRUE;
         default:
             return FALSE;
@@ -100,8 +103,8 @@ void AdvancedWindow::Refresh() {
                           0);
     SetItemTextIfChanged(Window(), kScaleField, std::to_string(settings.scalePercent));
     ::SetScrollPos(::GetDlgItem(Window(), kScaleBar), SB_CTL, settings.scalePercent, TRUE);
-    CheckItem(Window(), kLock, settings.locks.image == 1);
-    CheckItem(Window(), kInvert, ui_.main_.invert != 0);
+    ::InvalidateRect(::GetDlgItem(Window(), kLock), nullptr, FALSE);
+    ::InvalidateRect(::GetDlgItem(Window(), kInvert), nullptr, FALSE);
     EnableFilmSetUp();
     ShowSummary();
 }
@@ -301,17 +304,29 @@ void AdvancedWindow::OnOutputSizeField(int id, int code) {
 // The lock keeps the proportions of the output size when one side is typed.
 void AdvancedWindow::OnLock() {
     LockFlags& locks = ui_.settings_.locks;
-    locks.image = IsItemChecked(Window(), kLock) ? 1 : 0;
+    locks.image = locks.image == 1 ? 0 : 1;
     ui_.settings_.savedLocks.image = locks.image;
     ui_.SyncPaneSettings();
     ui_.MarkChanged();
+    ::InvalidateRect(::GetDlgItem(Window(), kLock), nullptr, FALSE);
     ShowSummary();
 }
 
 void AdvancedWindow::OnInvert() {
     ::SendMessageA(ui_.mainWindow_, WM_COMMAND, static_cast<WPARAM>(kInvert), 0);
-    CheckItem(Window(), kInvert, ui_.main_.invert != 0);
+    ::InvalidateRect(::GetDlgItem(Window(), kInvert), nullptr, FALSE);
     ShowSummary();
+}
+
+// The invert button stays pressed while the image is inverted; the lock shows its state by itself.
+void AdvancedWindow::OnDrawItem(HWND window, const DRAWITEMSTRUCT* item) {
+    if (item && static_cast<int>(item->CtlID) == kInvert && ui_.main_.invert != 0) {
+        DRAWITEMSTRUCT pressed = *item;
+        pressed.itemState |= ODS_SELECTED;
+        ui_.DrawItem(window, &pressed);
+        return;
+    }
+    ui_.DrawItem(window, item);
 }
 
 }  // namespace korva

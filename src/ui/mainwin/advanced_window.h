@@ -39,6 +39,7 @@ class AdvancedWindow {
     void OnOutputSizeField(int id, int code);
     void OnLock();
     void OnInvert();
+    void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item);
     void EnableFilmSetUp();
 
     ScanUI& ui_;

@@ -104,6 +104,9 @@ INT_PTR FocusWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM second
                 default:
                     return FALSE;
             }
+        case WM_DRAWITEM:
+            host_.DrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(second));
+            return TRUE;
         case WM_CLOSE:
             ::DestroyWindow(window);
             return TRUE;

@@ -20,6 +20,8 @@ class FocusWindowHost {
     virtual void SetFocusTenths(int32_t tenths) = 0;
     // The window IsDialogMsg serves beside the main dialog.
     virtual void SetToolWindow(HWND window) = 0;
+    // The picture buttons, drawn like those of every other window of the module.
+    virtual void DrawItem(HWND dialog, const DRAWITEMSTRUCT* item) = 0;
 };
 
 class FocusWindow {

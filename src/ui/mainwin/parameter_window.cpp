@@ -171,6 +171,7 @@ void ParameterWindow::OnDrawItem(const DRAWITEMSTRUCT* item) {
             return;
         }
     }
+    ui_.DrawItem(Window(), item);
 }
 
 }  // namespace korva

@@ -304,10 +304,10 @@ void SettingsDialog::DrawLock(const DRAWITEMSTRUCT* item) const {
     if (item->CtlID != kLock) {
         return;
     }
-    const PictureChoice choice{ui_.settings_.dialogBlock.imageLocked != 0 ? "LSHUT" : "LOPEN", PictureFit::kStretch};
-    if (!DrawPicture(ui_.instance_, item->hDC, item->rcItem, choice)) {
-        FillWithBackground(item->hDC, item->rcItem);
-    }
+    // A square of the item's shorter side, so the lock keeps its proportions.
+    const PictureChoice choice{ui_.settings_.dialogBlock.imageLocked != 0 ? "LSHUT" : "LOPEN", PictureFit::kSquare};
+    FillWithBackground(item->hDC, item->rcItem);
+    DrawPicture(ui_.instance_, item->hDC, item->rcItem, choice);
 }
 
 std::vector<int32_t> SettingsDialog::SelectedLines() const {

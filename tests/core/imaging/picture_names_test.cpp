@@ -34,6 +34,7 @@ TEST(PictureNamesTest, ControlsChooseTheirPictureByStateActiveTabAndLock) {
         {789, kP, "ZOOMBCK"},
         {789, kD, "ZOOMBCKD"},
         {159, kP | kD, "TITLEBM"},
+        {196, kD, "SETTINGS"},
         // Tool buttons from 941 and parameter icons from 300 take their pictures in steps of three.
         {953, kD, "Exposed"},
         {956, kP, "Locates"},
