@@ -127,9 +127,12 @@ void AdvancedWindow::OnCommand(int id, int code) {
     if (ClosesToolWindows(id, code)) {
         ui_.CloseToolWindows();
     }
+    // The picture buttons act on clicks only: a double click must not open, toggle or lock twice.
     for (int launcher : kLaunchers) {
         if (id == launcher) {
-            ::SendMessageA(ui_.mainWindow_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+            if (code == BN_CLICKED) {
+                ::SendMessageA(ui_.mainWindow_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+            }
             return;
         }
     }
@@ -181,10 +184,14 @@ void AdvancedWindow::OnCommand(int id, int code) {
             }
             return;
         case kLock:
-            OnLock();
+            if (code == BN_CLICKED) {
+                OnLock();
+            }
             return;
         case kInvert:
-            OnInvert();
+            if (code == BN_CLICKED) {
+                OnInvert();
+            }
             return;
         default:
             return;
