@@ -177,14 +177,11 @@ void ScanUI::HandleCommand(HWND window, int id, int code, HWND) {
 
 void ScanUI::SaveDriverSettingsNow() {
     SessionSnapshot session;
-    std::vector<Marquee> marquees;
     MarqueeList& list = pane_.Marquees();
     if (Marquee* current = list.Current()) {
         current->settings = CaptureSettings();  // what the dialogs show now belongs to the current marquee
     }
-    for (int32_t i = 0; i < list.Count(); ++i) {
-        marquees.push_back(list.At(static_cast<size_t>(i)));
-    }
+    std::vector<Marquee> marquees = MarqueeRecords();
     session.currentMarqueeIndex = list.IndexOfCurrent();
     session.fullPageShown = pane_.Zoom().fullPreviewShown || !previewImage_.Exists();  // no picture, no zoom
     session.previewExists = previewImage_.Exists();
