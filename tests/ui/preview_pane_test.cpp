@@ -44,6 +44,7 @@ class PreviewPaneTest : public MainWindowTest {
     }
 
     void Drag(int x0, int y0, int x1, int y1) {
+        HoverAt(x0, y0);  // the pane learns what lies under the mouse before the button goes down
         ::SendMessageA(pane_, WM_LBUTTONDOWN, MK_LBUTTON, At(x0, y0));
         ::SendMessageA(pane_, WM_MOUSEMOVE, MK_LBUTTON, At((x0 + x1) / 2, (y0 + y1) / 2));
         ::SendMessageA(pane_, WM_MOUSEMOVE, MK_LBUTTON, At(x1, y1));
