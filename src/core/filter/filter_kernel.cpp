@@ -73,18 +73,16 @@ inline void StoreSample(uint8_t* line, size_t index, int32_t value) {
     }
 }
 
-// Stores eight levels (the low half of `levels`) as samples index..index + 7.
+// Stores sixteen levels as samples index..index + 15.
 template <typename Sample>
-inline void StoreEight(uint8_t* line, size_t index, __m128i levels) {
+inline void StoreSixteen(uint8_t* line, size_t index, __m128i levels) {
     if constexpr (sizeof(Sample) == 1) {
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(line + index), levels);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + index), levels);
     } else {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * index), _mm_unpacklo_epi8(levels, _mm_setzero_si128()));
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * index), _mm_unpacklo_epi8(levels, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * index + 16), _mm_unpackhi_epi8(levels, zero));
     }
-}
-
-inline __m128i LoadEightWide(const uint8_t* bytes) {
-    return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(bytes)), _mm_setzero_si128());
 }
 
 inline __m128i LoadWords(const int16_t* words) {
@@ -262,29 +260,40 @@ struct Sharpening {
     int16_t threshold;
 };
 
-// Per-channel unsharp mask of samples [begin, end) from the centre ring line and the averages.
-template <typename Sample>
+// The thresholded |d| of eight differences |diff| (16-bit lanes); an amount that is a whole percent
+// multiple of 100 needs no hundredths.
+template <bool Hundredths>
+inline __m128i ScaledMagnitude(__m128i magnitude, const Sharpening& s) {
+    __m128i scaled = _mm_mullo_epi16(magnitude, _mm_set1_epi16(s.whole));
+    if constexpr (Hundredths) {
+        const __m128i parts = _mm_mullo_epi16(magnitude, _mm_set1_epi16(s.fraction));
+        scaled = _mm_add_epi16(scaled, _mm_srli_epi16(_mm_mulhi_epu16(parts, _mm_set1_epi16(5243)), 3));
+    }
+    return _mm_subs_epu16(scaled, _mm_set1_epi16(s.threshold));
+}
+
+// Per-channel unsharp mask of samples [begin, end) from the centre ring line and the averages, sixteen
+// at a time in bytes: the shift saturates at 255, which the clamped result cannot tell from more.
+template <typename Sample, bool Hundredths>
 void SharpenSpan(const uint8_t* centre,
                  const uint8_t* averages,
                  uint8_t* out,
                  size_t begin,
                  size_t end,
                  const Sharpening& s) {
-    const __m128i whole = _mm_set1_epi16(s.whole);
-    const __m128i fraction = _mm_set1_epi16(s.fraction);
-    const __m128i threshold = _mm_set1_epi16(s.threshold);
-    const __m128i hundredth = _mm_set1_epi16(5243);
+    const __m128i zero = _mm_setzero_si128();
     size_t i = begin;
-    for (; i + 8 <= end; i += 8) {
-        const __m128i level = LoadEightWide(centre + i);
-        const __m128i difference = _mm_sub_epi16(level, LoadEightWide(averages + i));
-        const __m128i negative = _mm_cmplt_epi16(difference, _mm_setzero_si128());
-        const __m128i magnitude = _mm_sub_epi16(_mm_xor_si128(difference, negative), negative);
-        const __m128i hundredths = _mm_srli_epi16(_mm_mulhi_epu16(_mm_mullo_epi16(magnitude, fraction), hundredth), 3);
-        const __m128i scaled = _mm_add_epi16(_mm_mullo_epi16(magnitude, whole), hundredths);
-        const __m128i shift = _mm_subs_epu16(scaled, threshold);
-        const __m128i result = _mm_add_epi16(level, _mm_sub_epi16(_mm_xor_si128(shift, negative), negative));
-        StoreEight<Sample>(out, i, _mm_packus_epi16(result, result));
+    for (; i + 16 <= end; i += 16) {
+        const __m128i level = _mm_loadu_si128(reinterpret_cast<const __m128i*>(centre + i));
+        const __m128i average = _mm_loadu_si128(reinterpret_cast<const __m128i*>(averages + i));
+        const __m128i below = _mm_subs_epu8(average, level);
+        const __m128i magnitude = _mm_or_si128(_mm_subs_epu8(level, average), below);
+        const __m128i shift = _mm_packus_epi16(ScaledMagnitude<Hundredths>(_mm_unpacklo_epi8(magnitude, zero), s),
+                                               ScaledMagnitude<Hundredths>(_mm_unpackhi_epi8(magnitude, zero), s));
+        const __m128i rising = _mm_cmpeq_epi8(below, zero);
+        const __m128i result =
+            _mm_subs_epu8(_mm_adds_epu8(level, _mm_and_si128(shift, rising)), _mm_andnot_si128(rising, shift));
+        StoreSixteen<Sample>(out, i, result);
     }
     for (; i < end; ++i) {
         StoreSample<Sample>(out, i, ClampLevel(centre[i] + s.table[centre[i] - averages[i]]));
@@ -321,7 +330,8 @@ void FilterSpan(const LineBuffers& b,
     } else if constexpr (F == Family::Smooth) {
         SmoothSpan<Sample>(b.averages, out, size_t{begin} * C, size_t{end} * C);
     } else {
-        SharpenSpan<Sample>(b.rows[R], b.averages, out, size_t{begin} * C, size_t{end} * C, s);
+        const auto sharpen = s.fraction == 0 ? &SharpenSpan<Sample, false> : &SharpenSpan<Sample, true>;
+        sharpen(b.rows[R], b.averages, out, size_t{begin} * C, size_t{end} * C, s);
     }
 }
 
