@@ -260,8 +260,8 @@ struct Sharpening {
     int16_t threshold;
 };
 
-// The thresholded |d| of eight differences |diff| (16-bit lanes); an amount that is a whole percent
-// multiple of 100 needs no hundredths.
+// The thresholded |d| of eight differences |diff| (16-bit lanes); an amount that is a multiple of 100
+// needs no hundredths.
 template <bool Hundredths>
 inline __m128i ScaledMagnitude(__m128i magnitude, const Sharpening& s) {
     __m128i scaled = _mm_mullo_epi16(magnitude, _mm_set1_epi16(s.whole));
