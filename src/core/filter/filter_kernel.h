@@ -1,14 +1,17 @@
-// The per-pixel work of the filter engine for one kernel size: the weighted window average computed from
-// product tables (each weight folded into a table once, equal-weight positions summed and looked up once
-// per four samples), a ring of the 2r + 1 source lines around the output line with the image's edge
-// columns replicated, and the smoothing, per-channel and luminance unsharp-mask outputs.
+// The per-pixel work of the filter engine for one kernel size: a ring of the 2r + 1 source lines around
+// the output line with the image's edge columns replicated, and SSE2 line passes over it. The window
+// average sums each group's samples from column sums of the ring lines and weighs the groups with 32-bit
+// multiply-adds and an exact reciprocal division; 4:2:1 weights take the separable binomial path in 16
+// bits. The smoothing, per-channel and luminance unsharp-mask outputs follow from the averages.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
 #include "core/filter/filter_types.h"
+#include "core/filter/filter_weights.h"
 
 namespace korva {
 
@@ -43,12 +46,14 @@ class FilterKernel {
 
     uint32_t sizeClass_ = 0;
     uint32_t divisor_ = 0;
-    // The centre's products w0 * v (256 entries), then for each further group of the class wg * v for
-    // sums of four samples (1021 entries).
-    std::unique_ptr<int32_t[]> products_;
-    // 2r + 1 ring lines of ringLineBytes_ each, grown when a wider band arrives.
+    std::array<int16_t, kFilterGroupCount> weights_{};
+    bool binomial_ = false;  // a 3 x 3 window weighted 4:2:1
+    // Per line of up to lineSamples_ samples: 2r + 1 ring lines, r + 1 lines of column sums, one line of
+    // window averages; grown when a wider band arrives.
     std::unique_ptr<uint8_t[]> ring_;
-    size_t ringLineBytes_ = 0;
+    std::unique_ptr<int16_t[]> sums_;
+    std::unique_ptr<uint8_t[]> averages_;
+    size_t lineSamples_ = 0;
 };
 
 }  // namespace korva
