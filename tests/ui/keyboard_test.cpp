@@ -38,8 +38,9 @@ class KeyboardTest : public MainWindowTest {
         }
     }
     void Focus(HWND control) {
-        ::SetForegroundWindow(main_);
-        ::SetActiveWindow(main_);
+        HWND window = ::GetAncestor(control, GA_ROOT);
+        ::SetForegroundWindow(window);
+        ::SetActiveWindow(window);
         ::SetFocus(control);
         Harness().Pump();
         ASSERT_EQ(::GetFocus(), control);
@@ -107,6 +108,25 @@ TEST_F(KeyboardTest, SpaceAndEnterPressAFocusedPictureButton) {
         EXPECT_EQ(::IsDlgButtonChecked(photo, 976), BST_CHECKED) << key;
     }
     EXPECT_EQ(std::string(Harness().recording.calls()).find("UIFinalScan"), std::string::npos);
+}
+
+// Enter in a field of the advanced panel applies what was typed, through the panel's default button.
+TEST_F(KeyboardTest, EnterAppliesTheOutputSizeBeingTyped) {
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
+    Click(main_, 354);
+    HWND advanced = ::FindWindowA("#32770", "Advanced");
+    ASSERT_NE(advanced, nullptr);
+    char summary[64] = {};
+    ::GetDlgItemTextA(advanced, 710, summary, sizeof summary);
+    ASSERT_EQ(std::string(summary).find("4.25"), std::string::npos) << summary;
+
+    Focus(::GetDlgItem(advanced, 131));
+    ::SetDlgItemTextA(advanced, 131, "4.25");
+    Keys({VK_RETURN});
+    EXPECT_NE(::GetFocus(), ::GetDlgItem(advanced, 131));
+    ::GetDlgItemTextA(advanced, 710, summary, sizeof summary);
+    EXPECT_EQ(std::string(summary).rfind("4.25", 0), 0u) << summary;
+    EXPECT_TRUE(::IsWindow(advanced));  // Enter applies; it does not close the panel
 }
 
 }  // namespace
