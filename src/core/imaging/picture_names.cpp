@@ -131,8 +131,9 @@ PictureChoice ChoosePicture(int controlId, const PictureState& state) {
 }
 
 bool WantsFocusRectangle(int controlId, uint32_t itemState) {
-    return (itemState & kItemFocused) && std::find(std::begin(kIconsWithoutFocus), std::end(kIconsWithoutFocus),
-                                                   controlId) == std::end(kIconsWithoutFocus);
+    return (itemState & kItemFocused) && !(itemState & kItemNoFocusRect) &&
+           std::find(std::begin(kIconsWithoutFocus), std::end(kIconsWithoutFocus), controlId) ==
+               std::end(kIconsWithoutFocus);
 }
 
 PixelBox PictureExtent(PictureFit fit, const PixelBox& item, int32_t bitmapWidth, int32_t bitmapHeight) {

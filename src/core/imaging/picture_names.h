@@ -11,6 +11,7 @@ namespace korva {
 inline constexpr uint32_t kItemPressed = 0x0001;
 inline constexpr uint32_t kItemDisabled = 0x0004;
 inline constexpr uint32_t kItemFocused = 0x0010;
+inline constexpr uint32_t kItemNoFocusRect = 0x0200;  // the window hides focus cues until the keyboard is used
 
 enum class PictureFit {
     kNone,     // the control shows no picture
@@ -35,7 +36,8 @@ struct PictureChoice {
 // its disabled picture, else the normal one; a control with one picture shows it in every state.
 PictureChoice ChoosePicture(int controlId, const PictureState& state);
 
-// Whether a focused item gets a focus rectangle: every picture but the plain parameter icons does.
+// Whether a focused item gets a focus rectangle: every picture but the plain parameter icons does, unless
+// the window hides its focus cues.
 bool WantsFocusRectangle(int controlId, uint32_t itemState);
 
 // A rectangle of pixels; right and bottom lie just outside it.

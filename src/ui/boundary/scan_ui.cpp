@@ -34,6 +34,9 @@ void ScanUI::DestroyWindows() {
 void ScanUI::FreeBuffers() {}
 
 bool ScanUI::RouteDialogMessage(MSG* message) {
+    if (HandleModuleKey(*message)) {
+        return true;
+    }
     bool handled = false;
     for (HWND window : {mainWindow_, altWindow_, lastToolWindow_}) {
         if (window && ::IsWindow(window) && ::IsDialogMessageA(window, message)) {

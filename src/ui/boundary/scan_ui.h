@@ -111,8 +111,16 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
 
     // Switching between the tab pages (tab_switch.cpp).
     void SwitchTab(POINT screenPoint);
+    void SelectTab(int32_t ocr);
     void SwitchTo(int32_t ocr);
     void RestoreTabSelection();
+
+    // Keys the dialog manager does not know: the page keys and Enter on a picture button (keyboard.cpp).
+    bool HandleModuleKey(const MSG& message);
+    bool HandlePageKey(const MSG& message);
+    bool PressFocusedPicture(const MSG& message);
+    HWND ActiveTabLabel() const;
+    void UpdateTabLabels();
 
     // The tab pages (tab_pages.cpp, page_commands.cpp).
     INT_PTR PageProc(HWND window, UINT message, WPARAM first, LPARAM second, bool ocr);

@@ -140,6 +140,10 @@ void AdvancedWindow::OnCommand(int id, int code) {
         case IDCANCEL:
             Close();
             return;
+        case IDOK:
+            // Enter: the field being typed commits as it loses the focus to the default button.
+            ::SetFocus(::GetDlgItem(Window(), IDOK));
+            return;
         case kSourceList:
             if (code == CBN_SELCHANGE) {
                 OnSourceChosen();

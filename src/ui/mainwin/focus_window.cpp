@@ -94,6 +94,10 @@ INT_PTR FocusWindow::Proc(HWND window, UINT message, WPARAM first, LPARAM second
                 case kSetButton:
                     TakeTypedPosition();
                     return TRUE;
+                case IDOK:
+                    TakeTypedPosition();
+                    ::DestroyWindow(window);
+                    return TRUE;
                 case kAutoFocusButton:
                     ::SendMessageA(::GetWindow(window, GW_OWNER), WM_COMMAND, MAKEWPARAM(kAutoFocusButton, BN_CLICKED),
                                    0);

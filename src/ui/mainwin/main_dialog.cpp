@@ -24,6 +24,7 @@ constexpr int kAboutString = 10;
 constexpr int kCommandToggleAlternative = 787;
 constexpr int kCommandFocusRun = 968;
 constexpr char kColourMatchingLibrary[] = "CXMRUN2A.DLL";
+constexpr int kMarqueeCount = 737;  // the last control of the row of labels and strip buttons
 
 }  // namespace
 
@@ -97,9 +98,10 @@ void ScanUI::PlacePages() {
     const PagePlacement placement = CentrePageInFrame(Rect{frame.left, frame.top, frame.right, frame.bottom},
                                                       Rect{origin.left, origin.top, origin.right, origin.bottom},
                                                       page.right - page.left, page.bottom - page.top);
+    // In the tab order the pages follow the labels and the marquee strip above them.
     for (HWND window : {main_.ocrPage, main_.photoPage}) {
-        ::SetWindowPos(window, HWND_TOP, placement.x, placement.y, page.right - page.left, page.bottom - page.top,
-                       SWP_NOACTIVATE);
+        ::SetWindowPos(window, ::GetDlgItem(mainWindow_, kMarqueeCount), placement.x, placement.y,
+                       page.right - page.left, page.bottom - page.top, SWP_NOACTIVATE);
     }
     // The frame picture must not paint over the page that lies on it: its window keeps only the border
     // around the page.
@@ -121,6 +123,7 @@ void ScanUI::ShowActivePage() {
     ::EnableWindow(ocr ? main_.photoPage : main_.ocrPage, FALSE);
     ::EnableWindow(ActivePage(), TRUE);
     ::ShowWindow(ActivePage(), SW_SHOW);
+    UpdateTabLabels();
     if (ocr) {
         settings_.imageTypes.current = kLineArtImageType;
         settings_.docSource = settings_.ocr.feedOption;

@@ -1,4 +1,4 @@
-// Switching between the OCR and Photo pages by a click on their labels.
+// Switching between the OCR and Photo pages by a click on their labels or by the page keys.
 #include "core/mainwin/document_sizes.h"
 #include "core/mainwin/ocr_options.h"
 #include "core/mainwin/tab_layout.h"
@@ -27,7 +27,11 @@ void ScanUI::SwitchTab(POINT screenPoint) {
     if (hit == TabHit::kNone) {
         return;
     }
-    const int32_t ocr = hit == TabHit::kOcr ? 1 : 0;
+    SelectTab(hit == TabHit::kOcr ? 1 : 0);
+}
+
+// A click on a label and the page keys both come here: choosing the active page does nothing.
+void ScanUI::SelectTab(int32_t ocr) {
     if (ocr != settings_.tabFlag) {
         SwitchTo(ocr);
     }
@@ -50,6 +54,7 @@ void ScanUI::SwitchTo(int32_t ocr) {
     ::ShowWindow(main_.ocrPage, SW_HIDE);
     ::ShowWindow(main_.photoPage, SW_HIDE);
     settings_.tabFlag = ocr;
+    UpdateTabLabels();
     HWND page = ActivePage();
     ::ShowWindow(page, SW_SHOW);
     ::EnableWindow(leaving, FALSE);

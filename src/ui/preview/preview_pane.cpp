@@ -117,6 +117,9 @@ bool ScanUI::CreatePreviewWindow() {
     if (!main_.previewWindow) {
         return false;
     }
+    // In the tab order the pane takes the place of its placeholder.
+    ::SetWindowPos(main_.previewWindow, ::GetDlgItem(mainWindow_, kPlaceholder), 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::ShowWindow(main_.previewWindow, SW_SHOW);
     ::UpdateWindow(main_.previewWindow);
     return true;

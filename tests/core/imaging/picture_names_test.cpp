@@ -64,6 +64,7 @@ TEST(PictureNamesTest, OnlyFocusedItemsOutsideThePlainParameterIconsGetAFocusRec
     EXPECT_TRUE(WantsFocusRectangle(182, kItemFocused));
     EXPECT_TRUE(WantsFocusRectangle(318, kItemFocused | kItemPressed));  // the gamma icon has three pictures
     EXPECT_FALSE(WantsFocusRectangle(182, kItemPressed));
+    EXPECT_FALSE(WantsFocusRectangle(182, kItemFocused | kItemNoFocusRect));
     EXPECT_FALSE(WantsFocusRectangle(300, kItemFocused));
     EXPECT_FALSE(WantsFocusRectangle(324, kItemFocused));
 }
