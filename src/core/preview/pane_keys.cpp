@@ -2,6 +2,7 @@
 // the view's bounds, the settings of a marquee made current and the messages to the main dialog are
 // those of a drag or a click.
 #include "core/preview/hit_test.h"
+#include "core/preview/integer_math.h"
 #include "core/preview/pane_ids.h"
 #include "core/preview/preview_window_model.h"
 #include "core/preview/view_factors.h"
@@ -18,6 +19,13 @@ Rect CentredHalfView(const PreviewView& view) {
     const int32_t left = (view.viewWidth - width) / 2;
     const int32_t top = (view.viewHeight - height) / 2;
     return {left, top, left + width, top + height};
+}
+
+// A selection within a pixel of the whole view selects nothing in particular: the whole area is scanned.
+bool SpansTheView(const Rect& r, const PreviewView& view) {
+    const int64_t width = Abs64(int64_t{r.right} - r.left);
+    const int64_t height = Abs64(int64_t{r.bottom} - r.top);
+    return width >= int64_t{view.viewWidth} - 2 && height >= int64_t{view.viewHeight} - 2;
 }
 
 Point ArrowDelta(uint32_t arrow, int32_t step) {
@@ -79,15 +87,16 @@ PaneActions PreviewWindowModel::OnKeyDown(uint32_t virtualKey, KeyModifiers modi
     return out;
 }
 
-// As a rubber band drawn with the mouse, from a selection that is not a marquee yet, else from the
-// middle half of the view.
+// As a rubber band drawn with the mouse, from a selection that is not a marquee yet (a typed size), else
+// from the middle half of the view.
 void PreviewWindowModel::InsertMarquee(PaneActions& out) {
     if (settings_.imageLocked) {
         return;
     }
     const Marquee* current = marquees_.Current();
     const Rect& selection = view_.currentRect;
-    const bool newSelection = !selection.IsEmpty() && (current == nullptr || current->view != selection);
+    const bool newSelection =
+        !selection.IsEmpty() && !SpansTheView(selection, view_) && (current == nullptr || current->view != selection);
     out.push_back(SelectSizeChoice{pane::kIdSizeCustom});
     if (!newSelection) {
         view_.currentRect = CentredHalfView(view_);

@@ -42,6 +42,12 @@ TEST_F(PaneKeysTest, InsertAddsTheMiddleHalfOfTheViewOrTheSelectionAsADrawnMarqu
     EXPECT_EQ(model.Marquees().Current()->view, (Rect{10, 20, 60, 80}));
     EXPECT_EQ(Count<InvertOutline>(insert), 0);
 
+    // The whole view, as the pane shows it before anything is drawn, is no selection of its own.
+    model.Marquees().Clear();
+    model.View().currentRect = {0, 0, 299, 387};
+    Key(pane::kVirtualKeyInsert);
+    EXPECT_EQ(model.Marquees().Current()->view, middle);
+
     model.Marquees().Clear();
     model.View().currentRect = {};
     model.Settings().imageLocked = true;  // no new marquees while both output sizes are locked
