@@ -16,7 +16,7 @@ namespace {
 constexpr char kSavedPreview[] =
     "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
     "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
-constexpr char kKeysHint[] = "Keys: Ins new area, arrows move, Shift+arrows size, Tab next, Del delete";
+constexpr char kKeysHint[] = "Ins new area, arrows move, Shift+arrows size, Tab next";
 constexpr int kStatusLine = 1030;
 constexpr int kPhotoColour = 990;
 constexpr int kPhotoBlackWhite = 991;
