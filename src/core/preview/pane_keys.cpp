@@ -1,6 +1,7 @@
 // The preview window by keyboard: the keys go through the same operations as the mouse, so the locks,
 // the view's bounds, the settings of a marquee made current and the messages to the main dialog are
 // those of a drag or a click.
+#include "core/preview/duplicate_placement.h"
 #include "core/preview/hit_test.h"
 #include "core/preview/integer_math.h"
 #include "core/preview/pane_ids.h"
@@ -99,12 +100,29 @@ void PreviewWindowModel::InsertMarquee(PaneActions& out) {
         !selection.IsEmpty() && !SpansTheView(selection, view_) && (current == nullptr || current->view != selection);
     out.push_back(SelectSizeChoice{pane::kIdSizeCustom});
     if (!newSelection) {
-        view_.currentRect = CentredHalfView(view_);
+        view_.currentRect = FreePlace(CentredHalfView(view_));
         out.push_back(InvertOutline{view_.currentRect});
     }
     AfterEditStep(HitZone::kDraw, out);
     FinishRubberBand(out);
     out.push_back(StoreTabSelection{view_.currentRect});
+}
+
+// A marquee on top of another would hide both outlines: the new one steps aside as a duplicate does.
+Rect PreviewWindowModel::FreePlace(Rect rect) const {
+    const WindowBox box = WindowBoxFor(view_);
+    const auto taken = [&](const Rect& r) {
+        for (int32_t i = 0; i < marquees_.Count(); ++i) {
+            if (marquees_.At(static_cast<size_t>(i)).view == r) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int32_t step = 0; step < marquees_.Count() && taken(rect); ++step) {
+        rect = PlaceDuplicate(rect, DuplicateOffset(marquees_), false, false, box.width, box.height);
+    }
+    return rect;
 }
 
 // One step of a drag of the current marquee: from inside it (a move), or by its right or bottom edge.

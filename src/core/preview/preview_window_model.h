@@ -126,6 +126,7 @@ class PreviewWindowModel {
     void ShowSelectedMarquee(PaneActions& out);
     bool KeysEditMarquees() const;
     void InsertMarquee(PaneActions& out);
+    Rect FreePlace(Rect rect) const;
     void NudgeMarquee(uint32_t arrow, KeyModifiers modifiers, PaneActions& out);
     void CycleMarquees(bool backwards, PaneActions& out);
     void RemoveCurrentMarquee(PaneActions& out);

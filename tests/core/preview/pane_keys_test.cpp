@@ -29,10 +29,11 @@ TEST_F(PaneKeysTest, InsertAddsTheMiddleHalfOfTheViewOrTheSelectionAsADrawnMarqu
     EXPECT_EQ(One<SetControlText>(insert).text, "1");
     EXPECT_EQ(States(insert, {pane::kIdDuplicate, pane::kIdDeleteMarquee}), (std::vector<int>{1, 1}));
 
-    // A second Insert while the marquee is the selection adds another one; the first keeps the settings
-    // of the dialogs at that moment.
+    // A second Insert while the marquee is the selection adds another one, beside the first as a
+    // duplicate is placed; the first keeps the settings of the dialogs at that moment.
     Key(pane::kVirtualKeyInsert);
     EXPECT_EQ(model.Marquees().Count(), 2);
+    EXPECT_EQ(Current(), (Rect{80, 102, 230, 296}));
     EXPECT_EQ(model.Marquees().At(1).settings.imageType, 2);
 
     // A typed size without a marquee is a selection whose outline is shown: it becomes the marquee.
