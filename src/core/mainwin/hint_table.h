@@ -8,6 +8,8 @@
 namespace korva {
 
 inline constexpr int kHintReady = 300;  // "Ready": no control with a hint
+// The keys of the preview pane, shown while it has the focus.
+inline constexpr int kHintPaneKeys = 385;
 
 // The hint string of a control of the main dialog or its tab pages, or kHintReady.
 int HintStringFor(int32_t controlId);

@@ -165,6 +165,14 @@ void MarqueeList::Select(const SettingsBlock& settings) {
     hit_ = nullptr;
 }
 
+void MarqueeList::SelectAt(int32_t index, const SettingsBlock& settings) {
+    if (index < 0 || index >= Count()) {
+        return;
+    }
+    hit_ = items_[static_cast<size_t>(index)].get();
+    Select(settings);
+}
+
 int32_t MarqueeList::IndexOfCurrent() const {
     for (size_t i = 0; i < items_.size(); ++i) {
         if (items_[i].get() == current_) {

@@ -45,6 +45,9 @@ class MarqueeList {
     void RemoveCurrent();
     // Makes the marquee of the last border hit current, after storing `settings` into the one left.
     void Select(const SettingsBlock& settings);
+    // Select for the marquee at a position from the head, as if its border had been hit; no change when
+    // the index lies outside the list.
+    void SelectAt(int32_t index, const SettingsBlock& settings);
     // Position of the current marquee from the head, from 0; Count() when there is none.
     int32_t IndexOfCurrent() const;
     // No change when the index lies outside the list.

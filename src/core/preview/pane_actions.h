@@ -88,6 +88,11 @@ struct PickColour {
 struct RecomputeDarkDocument {};
 // A marquee could not be added for want of memory: the user is told (string 12); the list is unchanged.
 struct ReportNoMemory {};
+// Tab went past the last marquee (Shift+Tab before the first): the focus moves on to the dialog's next
+// (previous) control.
+struct LeavePane {
+    bool backwards;
+};
 
 using PaneAction = std::variant<InvertOutline,
                                 ChangeCursor,
@@ -106,7 +111,8 @@ using PaneAction = std::variant<InvertOutline,
                                 SetScale,
                                 PickColour,
                                 RecomputeDarkDocument,
-                                ReportNoMemory>;
+                                ReportNoMemory,
+                                LeavePane>;
 using PaneActions = std::vector<PaneAction>;
 
 }  // namespace korva

@@ -10,6 +10,13 @@ inline constexpr uint32_t kMsgSizeEditDone = 0x466;    // 1126, posted after a W
 inline constexpr uint32_t kCmdApplySizeEdit = 0x400;   // 1024, to the window: low word size, high word edit id
 
 inline constexpr uint32_t kVirtualKeyDelete = 0x2E;
+inline constexpr uint32_t kVirtualKeyTab = 0x09;
+inline constexpr uint32_t kVirtualKeyInsert = 0x2D;
+inline constexpr uint32_t kVirtualKeyLeft = 0x25;  // then up, right, down
+inline constexpr uint32_t kVirtualKeyUp = 0x26;
+inline constexpr uint32_t kVirtualKeyRight = 0x27;
+inline constexpr uint32_t kVirtualKeyDown = 0x28;
+inline constexpr uint32_t kVirtualKeyD = 0x44;
 
 inline constexpr int32_t kIdOutputWidth = 131;  // edits whose size edit is a width
 inline constexpr int32_t kIdWidth = 191;

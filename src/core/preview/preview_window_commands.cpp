@@ -12,14 +12,6 @@
 
 namespace korva {
 
-PaneActions PreviewWindowModel::OnKeyDown(uint32_t virtualKey) {
-    PaneActions out;
-    if (virtualKey == pane::kVirtualKeyDelete && !settings_.busy && !marquees_.IsEmpty()) {
-        out.push_back(SendCommandToMainDialog{pane::kIdDeleteMarquee});
-    }
-    return out;
-}
-
 PaneActions PreviewWindowModel::OnApplySizeEdit(uint32_t argument) {
     PaneActions out;
     Rect& r = view_.currentRect;

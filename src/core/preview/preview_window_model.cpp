@@ -136,16 +136,33 @@ void PreviewWindowModel::ApplyEditRule(Point client, PaneActions& out) {
     const EditStep step =
         ComputeEditStep(state_.hitZone, before, delta, state_.shiftAtDown, state_.moveAxis, settings_, view_);
     if (!step.refused && AcceptsStep(before, step.rect, view_.viewWidth, view_.viewHeight)) {
-        out.push_back(InvertOutline{before});
-        view_.currentRect = step.rect;
-        out.push_back(InvertOutline{step.rect});
-        marquees_.UpdateCurrent(step.rect);
-        if (step.scale) {
-            settings_.scalePercent = *step.scale;
-            out.push_back(SetScale{*step.scale, true});
-        }
+        TakeEditStep(before, step, out);
     }
     state_.lastPoint = client;
+}
+
+void PreviewWindowModel::TakeEditStep(const Rect& before, const EditStep& step, PaneActions& out) {
+    out.push_back(InvertOutline{before});
+    view_.currentRect = step.rect;
+    out.push_back(InvertOutline{step.rect});
+    marquees_.UpdateCurrent(step.rect);
+    if (step.scale) {
+        settings_.scalePercent = *step.scale;
+        out.push_back(SetScale{*step.scale, true});
+    }
+}
+
+// After each step of an edit the selection size follows; a new size is announced (a move keeps it).
+void PreviewWindowModel::AfterEditStep(HitZone zone, PaneActions& out) {
+    // The rectangle being edited stays as it is even when it comes within a pixel of the whole view;
+    // only the end of the edit decides what it becomes.
+    const Rect edited = view_.currentRect;
+    const int32_t usable = ComputeSelectionSize(view_, marquees_.Current());
+    view_.currentRect = edited;
+    if (usable != 0 && zone != HitZone::kMove) {
+        AnnounceChange(out);
+    }
+    UpdateShowZoomAgain(out);
 }
 
 PaneActions PreviewWindowModel::OnMouseMove(Point client) {
@@ -166,15 +183,7 @@ PaneActions PreviewWindowModel::OnMouseMove(Point client) {
     } else {
         ApplyEditRule(client, out);
     }
-    // The rectangle being dragged stays as it is even when it comes within a pixel of the whole view;
-    // only the button-up decides what it becomes.
-    const Rect dragged = view_.currentRect;
-    const int32_t usable = ComputeSelectionSize(view_, marquees_.Current());
-    view_.currentRect = dragged;
-    if (usable != 0 && state_.hitZone != HitZone::kMove) {
-        AnnounceChange(out);
-    }
-    UpdateShowZoomAgain(out);
+    AfterEditStep(state_.hitZone, out);
     return out;
 }
 
@@ -226,21 +235,26 @@ void PreviewWindowModel::ReaddInvertedMarquee(PaneActions& out) {
     marquees_.MakeCurrentByIndex(0);
 }
 
+// A marquee became current: the selection is its rectangle and the dialogs show its settings.
+void PreviewWindowModel::ShowSelectedMarquee(PaneActions& out) {
+    const Marquee* current = marquees_.Current();
+    if (current != nullptr) {
+        view_.currentRect = current->view;
+    }
+    AnnounceChange(out);
+    if (current != nullptr) {
+        out.push_back(ApplySettings{current->settings});
+    }
+    UpdateShowZoomAgain(out);
+}
+
 PaneActions PreviewWindowModel::OnButtonUp(Point client, bool synthetic) {
     PaneActions out;
     state_.moveAxis = MoveAxis::kUndecided;
     if (state_.pendingSelect) {
         marquees_.Select(capture_.CaptureSettings());
-        const Marquee* current = marquees_.Current();
-        if (current != nullptr) {
-            view_.currentRect = current->view;
-        }
         state_.pendingSelect = false;
-        AnnounceChange(out);
-        if (current != nullptr) {
-            out.push_back(ApplySettings{current->settings});
-        }
-        UpdateShowZoomAgain(out);
+        ShowSelectedMarquee(out);
         out.push_back(EndDrag{});
         return out;
     }

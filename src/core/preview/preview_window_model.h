@@ -45,6 +45,12 @@ struct InteractionState {
     bool repaintPending = false;
 };
 
+// The modifier keys held with a key of the pane.
+struct KeyModifiers {
+    bool ctrl = false;
+    bool shift = false;
+};
+
 // What the pane knows of the zoom: whether the full preview is shown, and the marquee the cached zoom
 // image was made from.
 struct ZoomBookkeeping {
@@ -83,8 +89,11 @@ class PreviewWindowModel {
     PaneActions EraseRubberBand();
     // WM_LBUTTONDBLCLK: "&Max" and no current marquee.
     PaneActions OnDoubleClick();
-    // WM_KEYDOWN: Delete sends the delete-marquee command; every key is answered 0.
-    PaneActions OnKeyDown(uint32_t virtualKey);
+    // WM_KEYDOWN; every key is answered 0. Delete and Ctrl+D send the delete and duplicate commands;
+    // Insert adds a marquee; the arrows move the current marquee by a view pixel (Ctrl: ten) and with
+    // Shift move its right or bottom edge; Tab and Shift+Tab make the next or previous marquee current,
+    // and leave the pane after the last or before the first.
+    PaneActions OnKeyDown(uint32_t virtualKey, KeyModifiers modifiers = {});
     // CMD_APPLY_SIZE_EDIT with its lParam: low word the size in view pixels, high word the edit's id.
     PaneActions OnApplySizeEdit(uint32_t argument);
 
@@ -112,6 +121,14 @@ class PreviewWindowModel {
 
   private:
     void ApplyEditRule(Point client, PaneActions& out);
+    void TakeEditStep(const Rect& before, const EditStep& step, PaneActions& out);
+    void AfterEditStep(HitZone zone, PaneActions& out);
+    void ShowSelectedMarquee(PaneActions& out);
+    bool KeysEditMarquees() const;
+    void InsertMarquee(PaneActions& out);
+    Rect FreePlace(Rect rect) const;
+    void NudgeMarquee(uint32_t arrow, KeyModifiers modifiers, PaneActions& out);
+    void CycleMarquees(bool backwards, PaneActions& out);
     void RemoveCurrentMarquee(PaneActions& out);
     void FinishRubberBand(PaneActions& out);
     void ReaddInvertedMarquee(PaneActions& out);

@@ -198,6 +198,7 @@ class ScanUI final : public ScanUIBase, private SettingsCapture, private FocusWi
     void FitPaneToPicture();
     void RepaintPreview();
     void PaintPreview(HWND window);
+    void InvalidateFocusFrame(HWND window);
     void DrawAdjustedPreview(HDC dc);
     // Colour matching of the working copy (colour_match.cpp); false when the run must end without drawing.
     bool Match(const std::vector<uint8_t>& header, RenderedImage& image, HDC pane);

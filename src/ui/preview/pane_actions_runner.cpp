@@ -84,6 +84,8 @@ void ScanUI::RunPaneActions(const PaneActions& actions) {
                     UpdateDarkDocument();
                 } else if constexpr (std::is_same_v<A, ReportNoMemory>) {
                     ReportMarqueeNotAdded();
+                } else if constexpr (std::is_same_v<A, LeavePane>) {
+                    ::SendMessageA(mainWindow_, WM_NEXTDLGCTL, a.backwards ? 1 : 0, FALSE);
                 }
             },
             action);

@@ -112,14 +112,18 @@ bool ScanUI::CreatePreviewWindow() {
         return PlacePaneWindow(pane_.View(), ToRect(dialog), ToRect(ItemScreenRect(mainWindow_, kPlaceholder)),
                                ::GetSystemMetrics(SM_CYCAPTION), false);
     }();
-    main_.previewWindow = ::CreateWindowExA(0, kPreviewClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, frame.x, frame.y,
-                                            frame.width, frame.height, mainWindow_, nullptr, instance_, nullptr);
+    // The pane takes the hidden placeholder's place in the tab order, and its tab stop.
+    HWND placeholder = ::GetDlgItem(mainWindow_, kPlaceholder);
+    const DWORD tabStop = placeholder ? static_cast<DWORD>(::GetWindowLongA(placeholder, GWL_STYLE)) & WS_TABSTOP : 0;
+    main_.previewWindow =
+        ::CreateWindowExA(0, kPreviewClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER | tabStop, frame.x, frame.y,
+                          frame.width, frame.height, mainWindow_, nullptr, instance_, nullptr);
     if (!main_.previewWindow) {
         return false;
     }
-    // In the tab order the pane takes the place of its placeholder.
-    ::SetWindowPos(main_.previewWindow, ::GetDlgItem(mainWindow_, kPlaceholder), 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (placeholder) {
+        ::SetWindowPos(main_.previewWindow, placeholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     ::ShowWindow(main_.previewWindow, SW_SHOW);
     ::UpdateWindow(main_.previewWindow);
     return true;
@@ -206,7 +210,7 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
             const bool synthetic = first == static_cast<WPARAM>(-1);
             SyncPaneSettings();
             RunPaneActions(pane_.OnButtonUp(synthetic ? Point{LOWORD(second), HIWORD(second)} : point, synthetic));
-            ShowHint(kHintReady);
+            ShowHint(::GetFocus() == window ? kHintPaneKeys : kHintReady);
             return 0;
         }
         case WM_LBUTTONDBLCLK:
@@ -214,10 +218,18 @@ LRESULT ScanUI::PreviewWndProc(HWND window, UINT message, WPARAM first, LPARAM s
             RunPaneActions(pane_.OnDoubleClick());
             return 0;
         case WM_GETDLGCODE:
-            return DLGC_WANTARROWS;  // the arrow keys stay with the pane instead of moving the focus
+            // The arrows and Tab stay with the pane instead of moving the focus; Ctrl+Tab switches pages,
+            // and Enter and Escape belong to the dialog.
+            return ::GetKeyState(VK_CONTROL) < 0 ? DLGC_WANTARROWS : DLGC_WANTARROWS | DLGC_WANTTAB;
         case WM_KEYDOWN:
             SyncPaneSettings();
-            RunPaneActions(pane_.OnKeyDown(static_cast<uint32_t>(first)));
+            RunPaneActions(pane_.OnKeyDown(static_cast<uint32_t>(first),
+                                           KeyModifiers{::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0}));
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateFocusFrame(window);
+            ShowHint(message == WM_SETFOCUS ? kHintPaneKeys : kHintReady);
             return 0;
         case WM_COMMAND:
             if (LOWORD(first) == kCommandApplySizeEdit) {
@@ -254,7 +266,25 @@ void ScanUI::PaintPreview(HWND window) {
     for (const Rect& rect : pane_.OutlinesToPaint()) {
         InvertOutline(dc, rect);
     }
+    if (::GetFocus() == window) {
+        RECT client{};
+        ::GetClientRect(window, &client);
+        ::DrawFocusRect(dc, &client);
+    }
     ::EndPaint(window, &paint);
+}
+
+// The focus rectangle runs along the client edges: those four lines are painted again, with or without it.
+void ScanUI::InvalidateFocusFrame(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const RECT edges[] = {{client.left, client.top, client.right, client.top + 1},
+                          {client.left, client.bottom - 1, client.right, client.bottom},
+                          {client.left, client.top, client.left + 1, client.bottom},
+                          {client.right - 1, client.top, client.right, client.bottom}};
+    for (const RECT& edge : edges) {
+        ::InvalidateRect(window, &edge, TRUE);
+    }
 }
 
 void ScanUI::InvertOutline(HDC dc, const Rect& rect) {
