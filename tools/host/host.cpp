@@ -141,6 +141,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
         if (event.message == twain::kMsgXferReady) {
             ++host.transfers;
             host.scans.Announce();
+            twain::TwPendingXfers pending;  // the images are read from their files
+            Call(twain::kDatPendingXfers, twain::kMsgReset, &pending);
             ::InvalidateRect(window, nullptr, TRUE);
         } else if (event.message == twain::kMsgCloseDsReq) {
             ::PostMessageA(window, WM_CLOSE, 0, 0);
