@@ -119,6 +119,35 @@ TEST_F(TwainSessionTest, ImagesAreAnnouncedAfterTheScanAndCountedDownToTheTransf
     EXPECT_EQ(session_.Disable(), tw::kCcSuccess);
 }
 
+TEST_F(TwainSessionTest, AMemoryTransferHandsOverWholeRowsTopDownInRedGreenBlueOrder) {
+    ASSERT_EQ(Set(tw::kICapXferMech, tw::kTyUint16, tw::kSxMemory), tw::kCcSuccess);
+    tw::TwSetupMemXfer setup;
+    ASSERT_EQ(session_.SetupMemory(setup), tw::kCcSuccess);
+    EXPECT_EQ(setup.minBufSize, 30600u);  // 8.5 inches at 1200 dpi, three bytes a pixel
+    ASSERT_EQ(session_.Enable(), tw::kCcSuccess);
+    PendingImage image;
+    image.bitmap = {1, 3, 24, {}, {}};
+    image.bitmap.rows = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0};  // blue, green, red; the bottom row first
+    session_.AddImage(image);
+    ASSERT_EQ(session_.TakeReply(false), tw::kMsgXferReady);
+    uint16_t condition = 0;
+    EXPECT_EQ(session_.NextImage(condition), nullptr);  // not the mechanism negotiated
+
+    tw::TwImageMemXfer strip;
+    std::vector<uint8_t> bytes;
+    bool done = true;
+    ASSERT_EQ(session_.NextStrip(9, strip, bytes, done), tw::kCcSuccess);
+    EXPECT_FALSE(done);
+    EXPECT_EQ(strip.rows, 2u);
+    EXPECT_EQ(strip.bytesPerRow, 4u);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{9, 8, 7, 0, 6, 5, 4, 0}));
+    ASSERT_EQ(session_.NextStrip(9, strip, bytes, done), tw::kCcSuccess);
+    EXPECT_TRUE(done);
+    EXPECT_EQ(strip.yOffset, 2u);
+    EXPECT_EQ(bytes, (std::vector<uint8_t>{3, 2, 1, 0}));
+    EXPECT_EQ(session_.NextStrip(9, strip, bytes, done), tw::kCcSeqError);
+}
+
 TEST(TwainImageInfoTest, DescribesColourGreyAndLineArtBitmaps) {
     PendingImage image;
     image.dpi = 150;

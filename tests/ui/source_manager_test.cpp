@@ -446,5 +446,33 @@ TEST_F(CapabilityNegotiation, ThePixelTypeAndResolutionSetAreTheModulesStartingS
     EXPECT_EQ(TransferOne(850, 1169, twain::kPtGray, 8), 0u);  // the whole flatbed
 }
 
+TEST_F(CapabilityNegotiation, AMemoryTransferDeliversTheImageInStripsOfWholeRows) {
+    OpenInstalled("", {TwoInchMarquee(1000, 1)});
+    ASSERT_EQ(Set(twain::kICapXferMech, twain::kTyUint16, twain::kSxMemory), twain::kCcSuccess);
+    twain::TwSetupMemXfer setup;
+    ASSERT_EQ(Call(&source_, twain::kDatSetupMemXfer, twain::kMsgGet, &setup), twain::kRcSuccess);
+    HWND main = EnableWithUi();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
+    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
+    std::vector<uint8_t> buffer(setup.preferred);
+    twain::TwImageMemXfer strip;
+    strip.memory = {twain::kMfAppOwns | twain::kMfPointer, setup.preferred, buffer.data()};
+    uint32_t rows = 0;
+    uint16_t rc = twain::kRcSuccess;
+    while (rc == twain::kRcSuccess) {
+        rc = Image(twain::kDatImageMemXfer, twain::kMsgGet, &strip);
+        EXPECT_EQ(strip.yOffset, rows);
+        EXPECT_EQ(strip.columns, 600u);
+        EXPECT_EQ(strip.bytesWritten, strip.rows * strip.bytesPerRow);
+        rows += strip.rows;
+    }
+    EXPECT_EQ(rc, twain::kRcXferDone);
+    EXPECT_EQ(rows, 600u);
+    twain::TwPendingXfers pending;
+    EXPECT_EQ(Call(&source_, twain::kDatPendingXfers, twain::kMsgEndXfer, &pending), twain::kRcSuccess);
+    EXPECT_EQ(pending.count, 0u);
+}
+
 }  // namespace
 }  // namespace korva::test

@@ -3,6 +3,7 @@
 // session, which keeps the protocol's state, and the simulator, which shows the module and scans.
 #include <cstring>
 #include <span>
+#include <vector>
 
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
@@ -153,6 +154,11 @@ uint16_t Control(uint16_t dat, uint16_t msg, void* data) {
             return Event(msg, static_cast<twain::TwEvent*>(data));
         case twain::kDatPendingXfers:
             return PendingXfers(msg, static_cast<twain::TwPendingXfers*>(data));
+        case twain::kDatSetupMemXfer:
+            if (msg != twain::kMsgGet || !data) {
+                return Fail(twain::kCcBadProtocol);
+            }
+            return Answer(Session().SetupMemory(*static_cast<twain::TwSetupMemXfer*>(data)));
         default:
             return Fail(twain::kCcBadProtocol);
     }
@@ -177,6 +183,31 @@ uint16_t NativeTransfer(uint16_t msg, void* data) {
     return twain::kRcXferDone;
 }
 
+// The next strip of the image into the application's buffer, given by pointer or by handle.
+uint16_t MemoryTransfer(uint16_t msg, twain::TwImageMemXfer* strip) {
+    if (msg != twain::kMsgGet || !strip || !strip->memory.theMem) {
+        return Fail(twain::kCcBadProtocol);
+    }
+    const bool handle = (strip->memory.flags & twain::kMfHandle) != 0;
+    void* buffer = handle ? ::GlobalLock(static_cast<HGLOBAL>(strip->memory.theMem)) : strip->memory.theMem;
+    if (!buffer) {
+        return Fail(twain::kCcBadValue);
+    }
+    std::vector<uint8_t> bytes;
+    bool done = false;
+    const uint16_t condition = Session().NextStrip(strip->memory.length, *strip, bytes, done);
+    if (condition == twain::kCcSuccess) {
+        std::memcpy(buffer, bytes.data(), bytes.size());
+    }
+    if (handle) {
+        ::GlobalUnlock(static_cast<HGLOBAL>(strip->memory.theMem));
+    }
+    if (condition != twain::kCcSuccess) {
+        return Fail(condition);
+    }
+    return done ? twain::kRcXferDone : twain::kRcSuccess;
+}
+
 uint16_t Image(uint16_t dat, uint16_t msg, void* data) {
     switch (dat) {
         case twain::kDatImageLayout:
@@ -189,6 +220,8 @@ uint16_t Image(uint16_t dat, uint16_t msg, void* data) {
             return Answer(Session().ImageInfo(*static_cast<twain::TwImageInfo*>(data)));
         case twain::kDatImageNativeXfer:
             return NativeTransfer(msg, data);
+        case twain::kDatImageMemXfer:
+            return MemoryTransfer(msg, static_cast<twain::TwImageMemXfer*>(data));
         default:
             return Fail(twain::kCcBadProtocol);
     }

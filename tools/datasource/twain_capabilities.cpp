@@ -82,7 +82,13 @@ CapabilityTable::CapabilityTable(const DeviceModel& model) : model_(model) {
          tw::kUnInches,
          tw::kUnInches,
          true},
-        one(tw::kICapXferMech, tw::kTyUint16, tw::kSxNative),
+        {tw::kICapXferMech,
+         tw::kTyUint16,
+         Shape::kEnumeration,
+         {tw::kSxNative, tw::kSxMemory},
+         tw::kSxNative,
+         tw::kSxNative,
+         true},
         {tw::kICapXResolution, tw::kTyFix32, Shape::kRange, {lowest, highest}, dpi, dpi, true},
         {tw::kICapYResolution, tw::kTyFix32, Shape::kRange, {lowest, highest}, dpi, dpi, true},
     };
@@ -113,6 +119,12 @@ CapabilityTable::Entry* CapabilityTable::Find(uint16_t cap) {
 uint32_t CapabilityTable::Current(uint16_t cap) const {
     const auto it = std::find_if(entries_.begin(), entries_.end(), [cap](const Entry& e) { return e.cap == cap; });
     return it == entries_.end() ? 0 : it->current;
+}
+
+uint32_t CapabilityTable::WidestRowBytes() const {
+    const int32_t hundredths = std::max({model_.flatbed.width, model_.feeder.width, model_.film.width});
+    const auto pixels = static_cast<uint32_t>(std::ceil(hundredths / 100.0 * model_.resolutions.back()));
+    return (pixels * 24 + 31) / 32 * 4;
 }
 
 bool CapabilityTable::FeederEnabled() const {

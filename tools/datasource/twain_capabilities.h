@@ -38,6 +38,9 @@ class CapabilityTable {
     // The resolution in dots per inch, the same in both directions.
     int32_t Resolution() const { return resolution_; }
     bool FeederEnabled() const;
+    uint16_t TransferMechanism() const { return static_cast<uint16_t>(Current(twain::kICapXferMech)); }
+    // The bytes of the widest row the device can scan: its widest bed at its highest resolution in colour.
+    uint32_t WidestRowBytes() const;
     int16_t TransferCount() const { return static_cast<int16_t>(Current(twain::kCapXferCount)); }
     // The page size chosen through ICAP_SUPPORTEDSIZES, in inches; zero when none is chosen.
     double SizeWidth() const;

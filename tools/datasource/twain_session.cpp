@@ -10,6 +10,7 @@ namespace tw = twain;
 
 // A frame may end this far past the bed, in inches, for the rounding of its units.
 constexpr double kFrameTolerance = 0.005;
+constexpr uint32_t kPreferredStripBytes = 256 * 1024;
 
 }  // namespace
 
@@ -133,12 +134,63 @@ uint16_t TwainSession::ImageInfo(tw::TwImageInfo& info) const {
 }
 
 const PendingImage* TwainSession::NextImage(uint16_t& condition) const {
-    if (state_ != kReady) {
+    if (state_ != kReady || caps_->TransferMechanism() != tw::kSxNative) {
         condition = tw::kCcSeqError;
         return nullptr;
     }
     condition = tw::kCcSuccess;
     return &images_.front();
+}
+
+uint16_t TwainSession::SetupMemory(tw::TwSetupMemXfer& setup) const {
+    if (state_ == kClosed) {
+        return tw::kCcSeqError;
+    }
+    setup.minBufSize = caps_->WidestRowBytes();
+    setup.maxBufSize = 0xFFFFFFFF;  // any size
+    setup.preferred = std::max(setup.minBufSize, kPreferredStripBytes);
+    return tw::kCcSuccess;
+}
+
+uint16_t TwainSession::NextStrip(uint32_t capacity,
+                                 tw::TwImageMemXfer& strip,
+                                 std::vector<uint8_t>& bytes,
+                                 bool& done) {
+    if (state_ == kReady) {
+        nextRow_ = 0;
+    }
+    const bool started = state_ == kReady || (state_ == kTransferring && nextRow_ > 0);
+    if (!started || caps_->TransferMechanism() != tw::kSxMemory || nextRow_ >= images_.front().bitmap.height) {
+        return tw::kCcSeqError;
+    }
+    const tools::BitmapImage& image = images_.front().bitmap;
+    const size_t stride = image.Stride();
+    const auto rows = static_cast<int32_t>(std::min<size_t>(capacity / stride, image.height - nextRow_));
+    if (rows == 0) {
+        return tw::kCcBadValue;
+    }
+    bytes.resize(stride * rows);
+    for (int32_t r = 0; r < rows; ++r) {
+        const uint8_t* from = image.rows.data() + (image.height - 1 - nextRow_ - r) * stride;
+        uint8_t* to = bytes.data() + r * stride;
+        std::copy(from, from + stride, to);
+        if (image.bitsPerPixel == 24) {
+            for (int32_t x = 0; x < image.width; ++x) {
+                std::swap(to[x * 3], to[x * 3 + 2]);
+            }
+        }
+    }
+    strip.compression = tw::kCpNone;
+    strip.bytesPerRow = static_cast<uint32_t>(stride);
+    strip.columns = static_cast<uint32_t>(image.width);
+    strip.rows = static_cast<uint32_t>(rows);
+    strip.xOffset = 0;
+    strip.yOffset = static_cast<uint32_t>(nextRow_);
+    strip.bytesWritten = static_cast<uint32_t>(bytes.size());
+    nextRow_ += rows;
+    done = nextRow_ == image.height;
+    state_ = kTransferring;
+    return tw::kCcSuccess;
 }
 
 uint16_t TwainSession::Remaining() const {
@@ -151,6 +203,7 @@ uint16_t TwainSession::EndTransfer(tw::TwPendingXfers& pending) {
         return tw::kCcSeqError;
     }
     images_.pop_front();
+    nextRow_ = 0;
     if (transfersLeft_ > 0) {
         --transfersLeft_;
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "tools/common/bitmap_writer.h"
 #include "tools/common/twain_defs.h"
@@ -62,6 +63,11 @@ class TwainSession {
     // been handed over, Transferred.
     const PendingImage* NextImage(uint16_t& condition) const;
     void Transferred() { state_ = kTransferring; }
+    // The buffer sizes of memory transfers.
+    uint16_t SetupMemory(twain::TwSetupMemXfer& setup) const;
+    // The next strip of the announced image for a memory transfer into `capacity` bytes: whole rows, top
+    // down, samples in the protocol's order (red, green, blue); `done` once the last row is out.
+    uint16_t NextStrip(uint32_t capacity, twain::TwImageMemXfer& strip, std::vector<uint8_t>& bytes, bool& done);
     uint16_t EndTransfer(twain::TwPendingXfers& pending);
     uint16_t ResetTransfers(twain::TwPendingXfers& pending);
 
@@ -72,6 +78,7 @@ class TwainSession {
     std::optional<CapabilityTable> caps_;
     Frame frame_;
     std::deque<PendingImage> images_;
+    int32_t nextRow_ = 0;         // of a memory transfer under way
     int32_t transfersLeft_ = -1;  // what CAP_XFERCOUNT still allows, -1 for all
     bool closeRequested_ = false;
     bool layoutNegotiated_ = false;
