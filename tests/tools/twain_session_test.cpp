@@ -138,12 +138,12 @@ TEST_F(TwainSessionTest, AMemoryTransferHandsOverWholeRowsTopDownInRedGreenBlueO
     bool done = true;
     ASSERT_EQ(session_.NextStrip(9, strip, bytes, done), tw::kCcSuccess);
     EXPECT_FALSE(done);
-    EXPECT_EQ(strip.rows, 2u);
-    EXPECT_EQ(strip.bytesPerRow, 4u);
+    EXPECT_EQ(uint32_t{strip.rows}, 2u);  // copied out of the packed structure
+    EXPECT_EQ(uint32_t{strip.bytesPerRow}, 4u);
     EXPECT_EQ(bytes, (std::vector<uint8_t>{9, 8, 7, 0, 6, 5, 4, 0}));
     ASSERT_EQ(session_.NextStrip(9, strip, bytes, done), tw::kCcSuccess);
     EXPECT_TRUE(done);
-    EXPECT_EQ(strip.yOffset, 2u);
+    EXPECT_EQ(uint32_t{strip.yOffset}, 2u);
     EXPECT_EQ(bytes, (std::vector<uint8_t>{3, 2, 1, 0}));
     EXPECT_EQ(session_.NextStrip(9, strip, bytes, done), tw::kCcSeqError);
 }
