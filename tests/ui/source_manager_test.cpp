@@ -415,13 +415,15 @@ TEST_F(CapabilityNegotiation, AnImageLayoutSetIsReadBackInTheUnitsOfTheMoment) {
     EXPECT_EQ(Condition(), twain::kCcBadValue);
 }
 
-TEST_F(SourceManagerTest, AFinalScanOfTheModuleIsAnnouncedDescribedAndTransferredNatively) {
+TEST_F(SourceManagerTest, AFinalScanOfTheModuleIsTransferredNativelyAndItsCloseButtonAsksToBeClosed) {
     OpenInstalled("", {TwoInchMarquee(1000, 1)});
     HWND main = EnableWithUi();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
     ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
     EXPECT_EQ(TransferOne(600, 600, twain::kPtRgb, 24), 0u);
+    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0));
+    EXPECT_TRUE(PumpUntil(twain::kMsgCloseDsReq, 3000));
 }
 
 TEST_F(SourceManagerTest, TwoMarqueesScannedTogetherGiveTwoTransfers) {
