@@ -128,22 +128,17 @@ bool Simulator::JobFromModule(const SourceContext& context, ScanJob& job) {
     return true;
 }
 
-bool Simulator::ScanAndWrite(const ScanJob& job, const std::string& origin) {
+void Simulator::ScanAndWrite(const ScanJob& job, const std::string& origin) {
     if (mainDialog_) {
         ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 1, 0);
     }
     const ScanDocument document(job.source, DocumentPicture());
     ScanImage image = RenderScan(job, document);
-    const bool written = !WriteScanFiles(files_, model_.outputFolder, image, job, origin).empty();
-    // The application receives the images a bitmap can hold; the deep ones only reach their files.
-    const bool queued = image.deepSamples.empty();
-    if (queued) {
-        session_.AddImage(PendingImage{std::move(image.bitmap), job.dpi, job.pixelType});
-    }
+    WriteScanFiles(files_, model_.outputFolder, image, job, origin);
+    session_.AddImage(PendingImage{BitmapOf(std::move(image), job.width, job.height), job.dpi, job.pixelType});
     if (mainDialog_) {
         ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 0, kBusyDone);
     }
-    return written || queued;
 }
 
 void Simulator::NextMarquee() {
@@ -158,7 +153,11 @@ LONG_PTR Simulator::FinalScan() {
     if (c.Get(ctx::batchActive) != 1) {
         settingsBatch_ = false;
         ScanJob job;
-        return JobFromModule(c, job) && ScanAndWrite(job, "current marquee") ? 1 : 0;
+        if (!JobFromModule(c, job)) {
+            return 0;
+        }
+        ScanAndWrite(job, "current marquee");
+        return 1;
     }
     if (c.Get(ctx::batchIndex) == 0) {
         // The batch keys may be written after the module's scan command: decide once it has returned.

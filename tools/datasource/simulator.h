@@ -50,7 +50,7 @@ class Simulator {
     bool JobFromModule(const SourceContext& context, ScanJob& job);
     // Scans one image between the busy and not-busy messages, writes its files and queues it for the
     // application.
-    bool ScanAndWrite(const ScanJob& job, const std::string& origin);
+    void ScanAndWrite(const ScanJob& job, const std::string& origin);
     // Scans the settings files "BatchMode" names; false when it names none.
     bool ScanSettingsBatch();
     void NextMarquee();
