@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the user-interface module with the simulated scanner under Wine: builds what is needed, installs
-# the module, the data source and the host into the Wine prefix's driver folder and starts the host.
+# the module, the data source and the host into the Wine prefix's driver folder, and the data source where
+# Wine's source manager loads it, and starts the host, which reaches the scanner through the source manager.
 # With a display the session is interactive; without one a scripted session runs on a private Xvfb
 # display and leaves its screenshots and the scanned images as PNG files under out/, with out/index.html
 # showing them in order with one caption each.
@@ -11,24 +12,25 @@ cd "$KORVA_ROOT"
 korva_install_missing || exit 1
 korva_build build/win64 -DCMAKE_TOOLCHAIN_FILE="$KORVA_ROOT/cmake/toolchains/mingw-w64-x86_64.cmake" || exit 1
 
-# demo_collect_scans <tag>: the session's scanned images as out/scan-<tag>-<n>.png, each with a caption
-# line in out/scan-<tag>-<n>.txt made from the block the scanner recorded beside it.
+# demo_collect_scans <tag>: the images the host received through the source manager as
+# out/scan-<tag>-<n>.png, each with a caption line in out/scan-<tag>-<n>.txt made from the block the
+# scanner recorded beside its own copy of the n-th scan.
 demo_collect_scans() {
     local tag=$1 n=0 image side
-    for image in "$driver"/SCANS/SCAN*.BMP "$driver"/SCANS/SCAN*.TIF; do
+    for image in "$driver"/TRANSFERS/IMAGE*.BMP; do
         [ -e "$image" ] || continue
         n=$((n + 1))
-        side="${image%.*}.TXT"
+        side=$(printf '%s/SCANS/SCAN%04d.TXT' "$driver" "$n")
         convert "$image" "out/scan-$tag-$n.png" 2>/dev/null || continue
         tr -d '\r' <"$side" | awk -F= -v file="$(basename "$image")" '
             { v[$1] = $2 }
             END {
                 split("black and white,grey,colour,256 colours", kind, ",")
-                printf "%s: %s, %s, %d bits per sample, %d x %d pixels at %g dpi\n", file, v["origin"],
-                       kind[v["pixelType"] + 1], v["bitsPerSample"], v["width"], v["height"], v["dpi"]
+                printf "%s, transferred natively: %s, %s, %d bits per sample, %d x %d pixels at %g dpi\n", file,
+                       v["origin"], kind[v["pixelType"] + 1], v["bitsPerSample"], v["width"], v["height"], v["dpi"]
             }' >"out/scan-$tag-$n.txt"
     done
-    rm -rf "$driver/SCANS"
+    rm -rf "$driver/SCANS" "$driver/TRANSFERS"
 }
 
 # demo_page: the story as one HTML page, in the order of the script's "#:" lines, for each session.
@@ -65,7 +67,7 @@ driver=$(korva_driver_folder)
 mkdir -p "$driver"
 # A clean start: the built-in settings, no preview and no marquees of an earlier run.
 rm -f "$driver/LOMTWNS.ini" "$driver/PREVIB7.BMP" "$driver/ZOOMINB6.BMP" "$driver"/SETTINGS/*.stt
-rm -rf "$driver/SCANS"
+rm -rf "$driver/SCANS" "$driver/TRANSFERS"
 cp build/win64/src/ui/KVSCANUI.DLL build/win64/tools/datasource/LOMTWNS.DS build/win64/tools/host/korvascan.exe \
     "$driver/"
 # The colour-matching runtime beside the module, and the colour profiles where the system keeps them.
@@ -73,6 +75,12 @@ cp build/win64/tools/colormatch/CXMRUN2A.DLL "$driver/"
 mkdir -p "$WINEPREFIX/drive_c/windows/system/color"
 cp build/win64/profiles/*.icm "$WINEPREFIX/drive_c/windows/system/color/"
 host='C:\windows\TWAIN_32\VELDRIX\korvascan.exe'
+# Wine's source manager loads no other source than "sane.ds" and "gphoto2.ds" of "twain_64" (for the 64-bit
+# host): the simulated scanner takes the first name and hands its calls to the installed copy; the second is
+# switched off.
+mkdir -p "$WINEPREFIX/drive_c/windows/twain_64"
+cp build/win64/tools/datasource/LOMTWNS.DS "$WINEPREFIX/drive_c/windows/twain_64/sane.ds"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;gphoto2.ds="
 
 if [ -n "$interactive" ]; then
     echo "== Starting korvascan on $DISPLAY"

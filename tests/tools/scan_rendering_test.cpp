@@ -104,7 +104,7 @@ TEST(ScanRendering, LineArtFollowsThePreviewsRuleForThresholdAndHalftone) {
     EXPECT_EQ(RenderScan(halftone, ScanDocument(ScanSource::kFlatbed, nullptr)).bitmap.rows, preview.pixels);
 }
 
-TEST(ScanRendering, DeepScansKeepTwelveBitsInSixteenBitSamples) {
+TEST(ScanRendering, DeepScansKeepTwelveBitsInSixteenBitSamplesAndNarrowToTheEightBitScan) {
     ScanJob job = PhotoJob(2, 48);
     job.tablesValid = true;
     for (auto& table : job.tables) {
@@ -124,6 +124,15 @@ TEST(ScanRendering, DeepScansKeepTwelveBitsInSixteenBitSamples) {
         EXPECT_NEAR(sample / 257.0, eight[(19 - row) * 60 + column * 3 + 2], 1.0);
     }
     EXPECT_EQ(RenderScan(PhotoJob(1, 16), ScanDocument(ScanSource::kFlatbed, nullptr)).deepChannels, 1);
+
+    // Narrowed for the application, the deep scan is the 8-bit scan within rounding.
+    ScanImage copy = deep;
+    const tools::BitmapImage narrowed = BitmapOf(std::move(copy), 20, 20);
+    EXPECT_EQ(narrowed.bitsPerPixel, 24);
+    ASSERT_EQ(narrowed.rows.size(), eight.size());
+    for (size_t i = 0; i < eight.size(); ++i) {
+        EXPECT_NEAR(narrowed.rows[i], eight[i], 1.0) << "byte " << i;
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
 #include "tests/ui/support/module_harness.h"
+#include "tests/ui/support/scan_marquee.h"
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
 
@@ -198,17 +199,6 @@ class SimulatedScannerTest : public ::testing::Test {
     HWND main_ = nullptr;
 };
 
-Marquee TwoInchMarquee(int32_t left, int32_t imageType) {
-    Marquee marquee;
-    marquee.document = {left, 1000, left + 2000, 3000};  // thousandths of an inch
-    marquee.settings.imageType = imageType;
-    marquee.settings.scanResolution = 300;
-    marquee.settings.scalePercent = 100;
-    marquee.settings.gamma = 100;
-    marquee.settings.threshold = 128;
-    return marquee;
-}
-
 // The image types the pages choose, and the bits per pixel of their files: colour and black-and-white
 // photos on the Photo page, line art with a threshold on the OCR page.
 struct PageType {
@@ -238,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(Pages,
                          ImageTypeScanTest,
                          ::testing::Values(PageType{"ColourPhoto", "Tab Flag=0\r\nColor Selection=990\r\n", 1, 24},
                                            PageType{"GreyPhoto", "Tab Flag=0\r\nColor Selection=991\r\n", 4, 8},
-                                           PageType{"LineArt", "Tab Flag=1\r\nBlackWhite Option=982\r\n", kLineArtImageType, 1}),
+                                           PageType{"LineArt", "Tab Flag=1\r\nBlackWhite Option=982\r\n",
+                                                    kLineArtImageType, 1}),
                          [](const ::testing::TestParamInfo<PageType>& info) { return std::string(info.param.name); });
 
 TEST_F(SimulatedScannerTest, AScanOfAllMarqueesWritesOneImagePerMarquee) {

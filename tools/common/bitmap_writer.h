@@ -22,7 +22,10 @@ struct BitmapImage {
 void PutLe16(std::vector<uint8_t>& out, uint32_t v);
 void PutLe32(std::vector<uint8_t>& out, uint32_t v);
 
-// The bytes of the bitmap file: file header, info header, colour table, rows.
+// A packed device-independent bitmap: info header, colour table, rows.
+std::vector<uint8_t> EncodeDib(const BitmapImage& image, uint32_t pixelsPerMetre);
+
+// The bytes of the bitmap file: file header, then the packed bitmap.
 std::vector<uint8_t> EncodeBitmapFile(const BitmapImage& image);
 
 bool WriteBitmapFile(const std::string& path, const BitmapImage& image);

@@ -18,4 +18,8 @@ using Event = TwEvent;
 
 using EntryProc = uint16_t(WINAPI*)(void* origin, uint32_t group, uint16_t dat, uint16_t msg, void* data);
 
+// The source manager's entry, through which an application reaches the manager (`dest` null) and a source.
+using DsmEntryProc =
+    uint16_t(WINAPI*)(TwIdentity* origin, TwIdentity* dest, uint32_t group, uint16_t dat, uint16_t msg, void* data);
+
 }  // namespace korva::twain

@@ -145,6 +145,10 @@ inline constexpr uint16_t kUnTwips = 4;
 inline constexpr uint16_t kUnPixels = 5;
 inline constexpr uint16_t kSxNative = 0;
 inline constexpr uint16_t kSxMemory = 2;
+// Who owns a transfer buffer and how it is given (TwMemory::flags).
+inline constexpr uint32_t kMfAppOwns = 0x0001;
+inline constexpr uint32_t kMfPointer = 0x0008;
+inline constexpr uint32_t kMfHandle = 0x0010;
 inline constexpr uint16_t kCpNone = 0;
 inline constexpr uint16_t kPcChunky = 0;
 inline constexpr uint16_t kPfChocolate = 0;

@@ -238,4 +238,32 @@ ScanImage RenderScan(const ScanJob& job, const ScanDocument& document) {
     return image;
 }
 
+tools::BitmapImage BitmapOf(ScanImage&& image, int32_t width, int32_t height) {
+    if (image.deepSamples.empty()) {
+        return std::move(image.bitmap);
+    }
+    tools::BitmapImage bitmap;
+    bitmap.width = width;
+    bitmap.height = height;
+    const int32_t channels = image.deepChannels;
+    bitmap.bitsPerPixel = channels == 1 ? 8 : 24;
+    if (channels == 1) {
+        for (uint32_t level = 0; level < 256; ++level) {
+            bitmap.palette.push_back(level * 0x010101);
+        }
+    }
+    const size_t stride = bitmap.Stride();
+    bitmap.rows.assign(stride * height, 0);
+    for (int32_t row = 0; row < height; ++row) {
+        uint8_t* line = bitmap.rows.data() + (height - 1 - row) * stride;
+        const uint16_t* samples = image.deepSamples.data() + static_cast<size_t>(row) * width * channels;
+        for (int32_t i = 0; i < width * channels; ++i) {
+            // Colour samples come red first; the bitmap keeps blue first.
+            const int32_t at = channels == 1 ? i : i - i % 3 + 2 - i % 3;
+            line[at] = static_cast<uint8_t>((samples[i] * 255 + 32767) / 65535);
+        }
+    }
+    return bitmap;
+}
+
 }  // namespace korva::sim

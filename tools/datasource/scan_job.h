@@ -60,4 +60,8 @@ struct ScanImage {
 
 ScanImage RenderScan(const ScanJob& job, const ScanDocument& document);
 
+// What a bitmap can hold of the image, for the application's transfer: deep samples narrowed to 8 bits,
+// rounded (grey with a grey palette, or colour); the bitmap itself otherwise.
+tools::BitmapImage BitmapOf(ScanImage&& image, int32_t width, int32_t height);
+
 }  // namespace korva::sim

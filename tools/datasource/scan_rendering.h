@@ -1,4 +1,5 @@
-// The preview the data source hands the module: a packed 24-bit bitmap in movable global memory.
+// The images the data source hands over: a packed device-independent bitmap in movable global memory,
+// the preview for the module and each final scan for the application.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,7 @@
 
 namespace korva::sim {
 
-// The info header followed by the image's bottom-up rows, or null when memory runs out.
-HGLOBAL PackPreview(const tools::BitmapImage& image, double dpi);
+// The info header, colour table and bottom-up rows, or null when memory runs out.
+HGLOBAL PackDib(const tools::BitmapImage& image, double dpi);
 
 }  // namespace korva::sim

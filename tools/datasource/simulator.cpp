@@ -1,5 +1,6 @@
 #include "tools/datasource/simulator.h"
 
+#include <utility>
 #include <vector>
 
 #include "tools/common/host_protocol.h"
@@ -7,6 +8,7 @@
 #include "tools/datasource/batch_plan.h"
 #include "tools/datasource/scan_files.h"
 #include "tools/datasource/scan_rendering.h"
+#include "tools/datasource/starting_settings.h"
 
 namespace korva::sim {
 namespace {
@@ -35,47 +37,67 @@ std::string Simulator::IniPath() const {
     return DriverFolder() + "\\LOMTWNS.ini";
 }
 
-bool Simulator::Enable(HWND parent) {
-    if (!module_) {
-        module_ = ::LoadLibraryA((DriverFolder() + "\\KVSCANUI.DLL").c_str());
-        if (!module_) {
-            return false;
-        }
-        activate_ = tools::LibraryEntry<KorvaActivateDialogProc>(module_, "ActivateDialog");
-        isDialogMsg_ = tools::LibraryEntry<KorvaIsDialogMsgProc>(module_, "IsDialogMsg");
-        deleteDialog_ = tools::LibraryEntry<KorvaDeleteDialogProc>(module_, "DeleteDialog");
-        if (!activate_ || !isDialogMsg_ || !deleteDialog_) {
-            return false;
-        }
-        model_ = ReadDeviceModel(profile_, IniPath(), DriverFolder());
-        SourceContext c = Context();
-        DescribeDevice(model_, c);
-    }
-    mainDialog_ = activate_(parent, context_.data());
-    return mainDialog_ != nullptr;
+uint16_t Simulator::Open() {
+    model_ = ReadDeviceModel(profile_, IniPath(), DriverFolder());
+    return session_.Open(model_);
 }
 
-void Simulator::Disable() {
-    if (deleteDialog_) {
+void Simulator::Close() {
+    if (session_.Current() != TwainSession::kClosed) {
+        HideModule();
+        session_.Close();
+    }
+}
+
+bool Simulator::LoadModule() {
+    if (module_) {
+        return true;
+    }
+    module_ = ::LoadLibraryA((DriverFolder() + "\\KVSCANUI.DLL").c_str());
+    if (!module_) {
+        return false;
+    }
+    activate_ = tools::LibraryEntry<KorvaActivateDialogProc>(module_, "ActivateDialog");
+    isDialogMsg_ = tools::LibraryEntry<KorvaIsDialogMsgProc>(module_, "IsDialogMsg");
+    deleteDialog_ = tools::LibraryEntry<KorvaDeleteDialogProc>(module_, "DeleteDialog");
+    return activate_ && isDialogMsg_ && deleteDialog_;
+}
+
+void Simulator::HideModule() {
+    if (mainDialog_ && deleteDialog_) {
         deleteDialog_();
     }
     mainDialog_ = nullptr;
 }
 
+uint16_t Simulator::Enable(HWND parent) {
+    if (session_.Current() != TwainSession::kOpen) {
+        return twain::kCcSeqError;
+    }
+    if (!LoadModule()) {
+        return twain::kCcOperationError;
+    }
+    SourceContext c = Context();
+    DescribeDevice(model_, c);
+    WriteStartingSettings(profile_, IniPath(), session_);
+    mainDialog_ = activate_(parent, context_.data());
+    return mainDialog_ ? session_.Enable() : twain::kCcOperationError;
+}
+
+uint16_t Simulator::Disable() {
+    const uint16_t condition = session_.Disable();
+    if (condition == twain::kCcSuccess) {
+        HideModule();
+    }
+    return condition;
+}
+
 bool Simulator::ProcessEvent(MSG* message) {
-    return isDialogMsg_ && isDialogMsg_(message);
+    return mainDialog_ && isDialogMsg_(message);
 }
 
 uint16_t Simulator::TakeReply() {
-    if (pendingImages_ > 0) {
-        --pendingImages_;
-        return twain::kMsgXferReady;
-    }
-    if (closeRequested_) {
-        closeRequested_ = false;
-        return twain::kMsgCloseDsReq;
-    }
-    return twain::kMsgNull;
+    return session_.TakeReply(Context().Get(ctx::batchActive) != 0);
 }
 
 const Picture* Simulator::DocumentPicture() {
@@ -95,7 +117,7 @@ LONG_PTR Simulator::PreviewScan() {
     }
     job.unsharpMask = false;  // the module sharpens its preview itself
     const ScanDocument document(job.source, DocumentPicture());
-    return reinterpret_cast<LONG_PTR>(PackPreview(RenderScan(job, document).bitmap, job.dpi));
+    return reinterpret_cast<LONG_PTR>(PackDib(RenderScan(job, document).bitmap, job.dpi));
 }
 
 bool Simulator::JobFromModule(const SourceContext& context, ScanJob& job) {
@@ -106,17 +128,17 @@ bool Simulator::JobFromModule(const SourceContext& context, ScanJob& job) {
     return true;
 }
 
-bool Simulator::ScanAndWrite(const ScanJob& job, const std::string& origin) {
+void Simulator::ScanAndWrite(const ScanJob& job, const std::string& origin) {
     if (mainDialog_) {
         ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 1, 0);
     }
     const ScanDocument document(job.source, DocumentPicture());
-    const bool written = !WriteScanFiles(files_, model_.outputFolder, RenderScan(job, document), job, origin).empty();
+    ScanImage image = RenderScan(job, document);
+    WriteScanFiles(files_, model_.outputFolder, image, job, origin);
+    session_.AddImage(PendingImage{BitmapOf(std::move(image), job.width, job.height), job.dpi, job.pixelType});
     if (mainDialog_) {
         ::SendMessageA(mainDialog_, KORVA_MSG_BUSY, 0, kBusyDone);
     }
-    pendingImages_ += written ? 1 : 0;
-    return written;
 }
 
 void Simulator::NextMarquee() {
@@ -131,7 +153,11 @@ LONG_PTR Simulator::FinalScan() {
     if (c.Get(ctx::batchActive) != 1) {
         settingsBatch_ = false;
         ScanJob job;
-        return JobFromModule(c, job) && ScanAndWrite(job, "current marquee") ? 1 : 0;
+        if (!JobFromModule(c, job)) {
+            return 0;
+        }
+        ScanAndWrite(job, "current marquee");
+        return 1;
     }
     if (c.Get(ctx::batchIndex) == 0) {
         // The batch keys may be written after the module's scan command: decide once it has returned.
@@ -178,7 +204,7 @@ bool Simulator::ScanSettingsBatch() {
 }
 
 LONG_PTR Simulator::CloseScan() {
-    closeRequested_ = true;
+    session_.RequestClose();
     return 1;
 }
 

@@ -14,22 +14,28 @@
 #include "platform/win32/win32_services.h"
 #include "tools/datasource/device_model.h"
 #include "tools/datasource/scan_job.h"
+#include "tools/datasource/twain_session.h"
 
 namespace korva::sim {
 
 class Simulator {
   public:
-    // Loads KVSCANUI.DLL from the driver folder, describes the device and shows the user interface.
-    bool Enable(HWND parent);
-    void Disable();
+    // Reads the device model for a new session; Close hides the user interface and ends the session.
+    uint16_t Open();
+    void Close();
+    // Loads KVSCANUI.DLL from the driver folder, describes the device and shows the user interface; the
+    // condition code of a failure, kCcSuccess otherwise.
+    uint16_t Enable(HWND parent);
+    uint16_t Disable();
     bool ProcessEvent(MSG* message);
+    TwainSession& Session() { return session_; }
 
     LONG_PTR PreviewScan();
     LONG_PTR FinalScan();
     LONG_PTR CloseScan();
 
-    // A reply for the host that the last calls produced (an image ready, a close request), cleared when
-    // taken; images written together are announced one reply at a time.
+    // A reply for the application that the last calls produced (images ready once the module's scan has
+    // ended, a close request), cleared when taken.
     uint16_t TakeReply();
 
     // Runs the start of a scan of all marquees once the module's message has been handled.
@@ -37,11 +43,14 @@ class Simulator {
 
   private:
     SourceContext Context() { return SourceContext(context_.data()); }
+    bool LoadModule();
+    void HideModule();
     std::string IniPath() const;
     // The job of the module's block with the line-art choices of the current image type.
     bool JobFromModule(const SourceContext& context, ScanJob& job);
-    // Scans and writes one image between the busy and not-busy messages.
-    bool ScanAndWrite(const ScanJob& job, const std::string& origin);
+    // Scans one image between the busy and not-busy messages, writes its files and queues it for the
+    // application.
+    void ScanAndWrite(const ScanJob& job, const std::string& origin);
     // Scans the settings files "BatchMode" names; false when it names none.
     bool ScanSettingsBatch();
     void NextMarquee();
@@ -60,8 +69,7 @@ class Simulator {
     std::string picturePath_;
     std::optional<Picture> picture_;
     bool settingsBatch_ = false;  // the running batch scans saved settings, not the module's marquees
-    int pendingImages_ = 0;
-    bool closeRequested_ = false;
+    TwainSession session_;
 };
 
 Simulator& TheSimulator();

@@ -1,33 +1,28 @@
-// korvascan.exe: plays the TWAIN application. It loads the data source from the driver folder, asks it to
-// show its user interface under the host window, and passes every queued message through the data source
-// (which offers it to the module's dialogs) before dispatching it. Each scanned image opens in a window of
-// its own. With "/script <file>" it runs the commands of the file against the user interface, lists the
-// scanned images on the standard output instead, and ends when the commands are done.
+// korvascan.exe: plays a TWAIN application through the platform's source manager. It opens the manager
+// under the host window, selects and opens the simulated scanner, enables it with its user interface and
+// offers every queued message to it through DAT_EVENT before dispatching it. Each image the scanner
+// announces is transferred natively into a bitmap file of the driver folder's "TRANSFERS" and opens in a
+// window of its own. With "/script <file>" it runs the commands of the file against the user interface,
+// lists the received images on the standard output instead, and ends when the commands are done.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "tools/common/host_protocol.h"
-#include "tools/common/library_entry.h"
 #include "tools/host/scan_list.h"
 #include "tools/host/script_runner.h"
+#include "tools/host/twain_application.h"
 
 namespace {
-
-namespace twain = korva::twain;
 
 constexpr UINT_PTR kScriptTimer = 1;
 
 struct Host {
-    HMODULE dataSource = nullptr;
-    twain::EntryProc entry = nullptr;
+    korva::host::TwainApplication application;
     korva::host::ScriptRunner script;
     korva::host::ScanList scans;
     bool scripted = false;
-    int transfers = 0;
-    bool open = false;
 };
 
 Host& TheHost() {
@@ -35,23 +30,14 @@ Host& TheHost() {
     return host;
 }
 
-std::string DriverFolder() {
+std::string TransferFolder() {
     char windows[MAX_PATH] = {};
     ::GetWindowsDirectoryA(windows, MAX_PATH);
-    return std::string(windows) + "\\TWAIN_32\\VELDRIX";
-}
-
-uint16_t Call(uint16_t dat, uint16_t msg, void* data) {
-    return TheHost().entry(nullptr, twain::kGroupControl, dat, msg, data);
+    return std::string(windows) + "\\TWAIN_32\\VELDRIX\\TRANSFERS";
 }
 
 void CloseSource(HWND window) {
-    Host& host = TheHost();
-    if (host.open) {
-        Call(twain::kDatUserInterface, twain::kMsgDisableDs, nullptr);
-        Call(twain::kDatIdentity, twain::kMsgCloseDs, nullptr);
-        host.open = false;
-    }
+    TheHost().application.Stop();
     ::DestroyWindow(window);
 }
 
@@ -67,7 +53,7 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
             PAINTSTRUCT paint;
             HDC dc = ::BeginPaint(window, &paint);
             char text[96];
-            std::snprintf(text, sizeof text, "Images received: %d", TheHost().transfers);
+            std::snprintf(text, sizeof text, "Images received: %d", TheHost().application.Transfers());
             ::TextOutA(dc, 12, 12, text, static_cast<int>(std::strlen(text)));
             ::EndPaint(window, &paint);
             return 0;
@@ -81,22 +67,6 @@ LRESULT CALLBACK HostWindowProc(HWND window, UINT message, WPARAM first, LPARAM 
         default:
             return ::DefWindowProcA(window, message, first, second);
     }
-}
-
-bool OpenSource(HWND window) {
-    Host& host = TheHost();
-    host.dataSource = ::LoadLibraryA((DriverFolder() + "\\LOMTWNS.DS").c_str());
-    if (!host.dataSource) {
-        return false;
-    }
-    host.entry = korva::tools::LibraryEntry<twain::EntryProc>(host.dataSource, "DS_Entry");
-    if (!host.entry || Call(twain::kDatIdentity, twain::kMsgOpenDs, nullptr) != twain::kRcSuccess) {
-        return false;
-    }
-    twain::UserInterface ui;
-    ui.parent = window;
-    host.open = Call(twain::kDatUserInterface, twain::kMsgEnableDs, &ui) == twain::kRcSuccess;
-    return host.open;
 }
 
 }  // namespace
@@ -124,30 +94,31 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
                                   instance, nullptr);
     ::ShowWindow(window, host.scripted ? SW_SHOWMINNOACTIVE : show);
 
-    if (!OpenSource(window)) {
-        std::fprintf(stderr, "korvascan: the data source could not be opened from %s\n", DriverFolder().c_str());
-        ::DestroyWindow(window);
+    std::string failure;
+    if (!host.application.Start(window, TransferFolder(), failure)) {
+        std::fprintf(stderr, "korvascan: %s\n", failure.c_str());
+        CloseSource(window);
         return 1;
     }
-    host.scans.Start(DriverFolder(), instance, host.scripted);
+    host.scans.Start(instance, host.scripted);
     if (host.scripted) {
         ::SetTimer(window, kScriptTimer, 50, nullptr);
     }
 
     MSG message;
+    bool closing = false;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        twain::Event event{&message};
-        const bool handled = host.open && Call(twain::kDatEvent, twain::kMsgProcessEvent, &event) == twain::kRcDsEvent;
-        if (event.message == twain::kMsgXferReady) {
-            ++host.transfers;
-            host.scans.Announce();
-            ::InvalidateRect(window, nullptr, TRUE);
-        } else if (event.message == twain::kMsgCloseDsReq) {
-            ::PostMessageA(window, WM_CLOSE, 0, 0);
-        }
-        if (!handled) {
+        if (!host.application.Offer(message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageA(&message);
+        }
+        for (const std::string& path : host.application.TakeTransferred()) {
+            host.scans.Announce(path);
+            ::InvalidateRect(window, nullptr, TRUE);
+        }
+        if (host.application.CloseRequested() && !closing) {
+            closing = true;
+            ::PostMessageA(window, WM_CLOSE, 0, 0);
         }
     }
     return 0;

@@ -30,7 +30,7 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM first, LPARAM seco
                 ::SelectObject(memory, previous);
                 ::DeleteDC(memory);
             } else {
-                const char text[] = "16-bit samples: open the file in an image viewer.";
+                const char text[] = "The image file cannot be read.";
                 ::TextOutA(dc, 12, 12, text, static_cast<int>(std::strlen(text)));
             }
             ::EndPaint(window, &paint);
@@ -63,51 +63,19 @@ void ShowImage(HINSTANCE instance, const std::string& path, const std::string& n
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
 }
 
-bool IsImageName(const char* name) {
-    const size_t length = std::strlen(name);
-    return length > 4 && (_stricmp(name + length - 4, ".BMP") == 0 || _stricmp(name + length - 4, ".TIF") == 0);
-}
-
 }  // namespace
 
-void ScanList::Start(const std::string& driverFolder, HINSTANCE instance, bool scripted) {
-    char folder[MAX_PATH] = {};
-    ::GetPrivateProfileStringA("Simulator", "Output", (driverFolder + "\\SCANS").c_str(), folder, sizeof folder,
-                               (driverFolder + "\\LOMTWNS.ini").c_str());
-    folder_ = folder;
+void ScanList::Start(HINSTANCE instance, bool scripted) {
     instance_ = instance;
     scripted_ = scripted;
-    seen_ = Images();
 }
 
-std::set<std::string> ScanList::Images() const {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder_ + "\\SCAN*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        if (IsImageName(found.cFileName)) {
-            names.insert(found.cFileName);
-        }
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    return names;
-}
-
-void ScanList::Announce() {
-    for (const std::string& name : Images()) {
-        if (!seen_.insert(name).second) {
-            continue;
-        }
-        const std::string path = folder_ + "\\" + name;
-        if (scripted_) {
-            std::printf("korvascan: scanned %s\n", path.c_str());
-            std::fflush(stdout);
-        } else {
-            ShowImage(instance_, path, name);
-        }
+void ScanList::Announce(const std::string& path) {
+    if (scripted_) {
+        std::printf("korvascan: received %s\n", path.c_str());
+        std::fflush(stdout);
+    } else {
+        ShowImage(instance_, path, path.substr(path.find_last_of('\\') + 1));
     }
 }
 
