@@ -41,6 +41,14 @@ class PreviewPaneTest : public MainWindowTest {
         ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
         pane_ = ::FindWindowExA(main_, nullptr, "PREVIEW", nullptr);
         ASSERT_NE(pane_, nullptr);
+        // The pane follows the mouse only while the main dialog is active; the window of the previous test
+        // program may still be handing the activation over when this one starts.
+        for (int i = 0; i < 50 && ::GetActiveWindow() != main_; ++i) {
+            ::SetForegroundWindow(main_);
+            ::Sleep(10);
+            Harness().Pump();
+        }
+        ASSERT_EQ(::GetActiveWindow(), main_);
     }
 
     void Drag(int x0, int y0, int x1, int y1) {
