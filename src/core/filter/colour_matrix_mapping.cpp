@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <vector>
 
 #include "core/filter/colour_matrix.h"
 
@@ -70,24 +71,59 @@ inline __m128i ChannelBlock(const ChannelCoefficients& c, const __m128i blueGree
     return _mm_packus_epi16(Fiftieths(sums[0], sums[1]), Fiftieths(sums[2], sums[3]));
 }
 
+// Sixteen pixels from their blue, green and red planes to 48 bytes of blue, green, red triples. Four
+// pixels at a time become 32-bit blue, green, red, 0 words, each 64-bit half is squeezed to its two
+// pixels' 6 bytes and the halves are joined to 12 bytes; the four twelves fill three 16-byte stores.
+inline void StoreInterleaved(__m128i blue, __m128i green, __m128i red, uint8_t* target) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i blueGreen[2] = {_mm_unpacklo_epi8(blue, green), _mm_unpackhi_epi8(blue, green)};
+    const __m128i redZero[2] = {_mm_unpacklo_epi8(red, zero), _mm_unpackhi_epi8(red, zero)};
+    const __m128i lowPixel = _mm_set1_epi64x(0x0000000000FFFFFF);
+    const __m128i highPixel = _mm_set1_epi64x(0x0000FFFFFF000000);
+    const __m128i firstSix = _mm_set_epi32(0, 0, 0x0000FFFF, -1);
+    const __m128i nextSix = _mm_set_epi32(0, -1, static_cast<int32_t>(0xFFFF0000u), 0);
+    __m128i twelves[4];
+    for (int i = 0; i < 4; ++i) {
+        const __m128i words = (i % 2 == 0) ? _mm_unpacklo_epi16(blueGreen[i / 2], redZero[i / 2])
+                                           : _mm_unpackhi_epi16(blueGreen[i / 2], redZero[i / 2]);
+        const __m128i sixes =
+            _mm_or_si128(_mm_and_si128(words, lowPixel), _mm_and_si128(_mm_srli_epi64(words, 8), highPixel));
+        twelves[i] = _mm_or_si128(_mm_and_si128(sixes, firstSix), _mm_and_si128(_mm_srli_si128(sixes, 2), nextSix));
+    }
+    auto* out = reinterpret_cast<__m128i*>(target);
+    _mm_storeu_si128(out, _mm_or_si128(twelves[0], _mm_slli_si128(twelves[1], 12)));
+    _mm_storeu_si128(out + 1, _mm_or_si128(_mm_srli_si128(twelves[1], 4), _mm_slli_si128(twelves[2], 8)));
+    _mm_storeu_si128(out + 2, _mm_or_si128(_mm_srli_si128(twelves[2], 8), _mm_slli_si128(twelves[3], 4)));
+}
+
+// A row at a time in two passes: the table lookups one byte at a time into a plane a channel (a buffer
+// that stays in the first-level cache), then the matrix on vectors of the planes, stored as pixels. The
+// pixels beyond the last whole block go one at a time.
 class TableMatrixMapper {
   public:
-    TableMatrixMapper(const DisplayTables& tables, const ColourMatrix& matrix)
+    TableMatrixMapper(const DisplayTables& tables, const ColourMatrix& matrix, uint32_t width)
         : blue_(tables[kChannelBlue]),
           green_(tables[kChannelGreen]),
           red_(tables[kChannelRed]),
           m_(matrix),
-          vector_(FitsSixteenBits(matrix)),
-          coefficients_{CoefficientsOf(matrix[0]), CoefficientsOf(matrix[1]), CoefficientsOf(matrix[2])} {}
+          blockWidth_(FitsSixteenBits(matrix) ? width / kBlockPixels * kBlockPixels : 0),
+          coefficients_{CoefficientsOf(matrix[0]), CoefficientsOf(matrix[1]), CoefficientsOf(matrix[2])},
+          planes_(3 * size_t{blockWidth_}) {}
 
-    void Row(const uint8_t* source, uint8_t* target, uint32_t width) const {
-        uint32_t x = 0;
-        if (vector_) {
-            for (; x + kBlockPixels <= width; x += kBlockPixels) {
-                Block(source + 3 * x, target + 3 * x);
-            }
+    void Row(const uint8_t* source, uint8_t* target, uint32_t width) {
+        uint8_t* blue = planes_.data();
+        uint8_t* green = blue + blockWidth_;
+        uint8_t* red = green + blockWidth_;
+        const uint8_t* in = source;
+        for (uint32_t x = 0; x < blockWidth_; ++x, in += 3) {
+            blue[x] = blue_[in[0]];
+            green[x] = green_[in[1]];
+            red[x] = red_[in[2]];
         }
-        for (; x < width; ++x) {
+        for (uint32_t x = 0; x < blockWidth_; x += kBlockPixels) {
+            Block(blue + x, green + x, red + x, target + 3 * x);
+        }
+        for (uint32_t x = blockWidth_; x < width; ++x) {
             Pixel(source + 3 * x, target + 3 * x);
         }
     }
@@ -102,18 +138,12 @@ class TableMatrixMapper {
         target[2] = ClampedFiftieth(m_[2][0] * b + m_[2][1] * g + m_[2][2] * r);
     }
 
-    // Sixteen pixels: the table lookups one byte at a time, the matrix on vectors of each channel.
-    void Block(const uint8_t* source, uint8_t* target) const {
-        alignas(16) uint8_t planes[3][kBlockPixels];
-        for (uint32_t i = 0; i < kBlockPixels; ++i, source += 3) {
-            planes[0][i] = blue_[source[0]];
-            planes[1][i] = green_[source[1]];
-            planes[2][i] = red_[source[2]];
-        }
+    // The matrix over sixteen pixels of the planes.
+    void Block(const uint8_t* bluePlane, const uint8_t* greenPlane, const uint8_t* redPlane, uint8_t* target) const {
         const __m128i zero = _mm_setzero_si128();
-        const __m128i blue = _mm_load_si128(reinterpret_cast<const __m128i*>(planes[0]));
-        const __m128i green = _mm_load_si128(reinterpret_cast<const __m128i*>(planes[1]));
-        const __m128i red = _mm_load_si128(reinterpret_cast<const __m128i*>(planes[2]));
+        const __m128i blue = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bluePlane));
+        const __m128i green = _mm_loadu_si128(reinterpret_cast<const __m128i*>(greenPlane));
+        const __m128i red = _mm_loadu_si128(reinterpret_cast<const __m128i*>(redPlane));
         const __m128i blue16[2] = {_mm_unpacklo_epi8(blue, zero), _mm_unpackhi_epi8(blue, zero)};
         const __m128i green16[2] = {_mm_unpacklo_epi8(green, zero), _mm_unpackhi_epi8(green, zero)};
         const __m128i red16[2] = {_mm_unpacklo_epi8(red, zero), _mm_unpackhi_epi8(red, zero)};
@@ -122,22 +152,18 @@ class TableMatrixMapper {
             _mm_unpacklo_epi16(blue16[1], green16[1]), _mm_unpackhi_epi16(blue16[1], green16[1])};
         const __m128i redZero[4] = {_mm_unpacklo_epi16(red16[0], zero), _mm_unpackhi_epi16(red16[0], zero),
                                     _mm_unpacklo_epi16(red16[1], zero), _mm_unpackhi_epi16(red16[1], zero)};
-        for (int c = 0; c < 3; ++c) {
-            _mm_store_si128(reinterpret_cast<__m128i*>(planes[c]), ChannelBlock(coefficients_[c], blueGreen, redZero));
-        }
-        for (uint32_t i = 0; i < kBlockPixels; ++i, target += 3) {
-            target[0] = planes[0][i];
-            target[1] = planes[1][i];
-            target[2] = planes[2][i];
-        }
+        StoreInterleaved(ChannelBlock(coefficients_[0], blueGreen, redZero),
+                         ChannelBlock(coefficients_[1], blueGreen, redZero),
+                         ChannelBlock(coefficients_[2], blueGreen, redZero), target);
     }
 
     const ToneCurve& blue_;
     const ToneCurve& green_;
     const ToneCurve& red_;
     const ColourMatrix m_;
-    const bool vector_;
+    const uint32_t blockWidth_;  // the pixels the vector pass takes: whole blocks, none for a wide matrix
     const ChannelCoefficients coefficients_[3];
+    std::vector<uint8_t> planes_;
 };
 
 void MapThroughTablesOnly(const DisplayTables& tables, const uint8_t* source, uint8_t* target, uint32_t width) {
@@ -169,7 +195,7 @@ void MapThroughTablesAndMatrix(const DisplayTables& tables,
         }
         return;
     }
-    const TableMatrixMapper mapper(tables, matrix);
+    TableMatrixMapper mapper(tables, matrix, width);
     for (uint32_t y = 0; y < height; ++y) {
         mapper.Row(source + y * rowBytes, target + y * rowBytes, width);
     }
