@@ -1,5 +1,5 @@
-// What the benchmark programs share: the generated preview every program measures, and the way a case
-// that stands for a target reports its figure for scripts/bench.sh.
+// What the benchmark programs share: the generated preview and the settings they render it with, and
+// the fastest-run timer.
 #pragma once
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <time.h>
 #endif
 
+#include "core/imaging/preview_pipeline.h"
 #include "core/preview/packed_dib.h"
 
 namespace korva::bench {
@@ -33,6 +34,20 @@ inline PackedDib PhotoLikePreview() {
         }
     }
     return preview;
+}
+
+// The settings every pipeline benchmark renders with: a tone map, exposure values, a gray balance,
+// saturation and the unsharp mask.
+inline PreviewAdjustments BenchAdjustments(const PackedDib& preview, const RenderType& type, DisplayKind display) {
+    PreviewAdjustments in;
+    in.preview = preview;
+    in.iproc = {3, 120, 230, 12, 128, 40, 25, 0, 0, 0, 0, 0, 0, 0};
+    in.toneMap = BuiltInToneMaps()[4].toneMap;
+    in.channelBalance = {0.05f, 0.0f, -0.04f};
+    in.unsharpMask = true;
+    in.type = type;
+    in.display = display;
+    return in;
 }
 
 // The fastest of the timed runs of a piece of work, in milliseconds: on a shared machine the fastest run

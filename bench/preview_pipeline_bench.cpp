@@ -22,22 +22,10 @@ constexpr double kLineArtMilliseconds = 3.0;
 constexpr double kQuantisationMilliseconds = 2.0;
 constexpr double kUnsharpenedColourMilliseconds = 3.0;
 
-PreviewAdjustments Adjustments(const PackedDib& preview, const RenderType& type) {
-    PreviewAdjustments in;
-    in.preview = preview;
-    in.iproc = {3, 120, 230, 12, 128, 40, 25, 0, 0, 0, 0, 0, 0, 0};
-    in.toneMap = BuiltInToneMaps()[4].toneMap;
-    in.channelBalance = {0.05f, 0.0f, -0.04f};
-    in.unsharpMask = true;
-    in.type = type;
-    return in;
-}
-
 // Runs the pipeline and returns the fastest run in milliseconds.
 double RunPipeline(benchmark::State& state, const RenderType& type, DisplayKind display, bool sharpen = true) {
     const PackedDib preview = bench::PhotoLikePreview();
-    PreviewAdjustments in = Adjustments(preview, type);
-    in.display = display;
+    PreviewAdjustments in = bench::BenchAdjustments(preview, type, display);
     in.unsharpMask = sharpen;
     ToneTables tables;
     bench::FastestRun run;

@@ -21,17 +21,6 @@ constexpr double kColourRatio = 1.0;
 constexpr double kPaletteDisplayRatio = 1.1;
 constexpr double kSharpenAmount = 2.0;
 
-PreviewAdjustments Adjustments(const PackedDib& preview, DisplayKind display) {
-    PreviewAdjustments in;
-    in.preview = preview;
-    in.iproc = {3, 120, 230, 12, 128, 40, 25, 0, 0, 0, 0, 0, 0, 0};
-    in.toneMap = BuiltInToneMaps()[4].toneMap;
-    in.channelBalance = {0.05f, 0.0f, -0.04f};
-    in.unsharpMask = true;
-    in.display = display;
-    return in;
-}
-
 // The classic pipeline with the same tables and matrix, into buffers made once.
 class OpenCvPipeline {
   public:
@@ -78,7 +67,7 @@ class OpenCvPipeline {
 void Compare(benchmark::State& state, DisplayKind display, const char* description, double target) {
     cv::setNumThreads(1);
     const PackedDib preview = bench::PhotoLikePreview();
-    const PreviewAdjustments in = Adjustments(preview, display);
+    const PreviewAdjustments in = bench::BenchAdjustments(preview, RenderType{}, display);
     ToneTables tables;
     RenderPreview(in, tables);
     OpenCvPipeline classic(preview, tables, BuildPreviewColourMatrix(in.iproc[iproc::kSaturation], false));

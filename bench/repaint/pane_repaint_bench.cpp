@@ -17,17 +17,6 @@ namespace {
 constexpr int kRepaints = 40;
 constexpr double kRepaintMilliseconds = 33.0;
 
-PreviewAdjustments Adjustments(const PackedDib& preview, DisplayKind display) {
-    PreviewAdjustments in;
-    in.preview = preview;
-    in.iproc = {3, 120, 230, 12, 128, 40, 25, 0, 0, 0, 0, 0, 0, 0};
-    in.toneMap = BuiltInToneMaps()[4].toneMap;
-    in.channelBalance = {0.05f, 0.0f, -0.04f};
-    in.unsharpMask = true;
-    in.display = display;
-    return in;
-}
-
 // One repaint as the pane does it; false when the pipeline or the draw failed.
 bool Repaint(HDC dc, const PreviewAdjustments& in, ToneTables& tables) {
     std::optional<PreviewRendering> rendering = RenderPreview(in, tables);
@@ -46,7 +35,8 @@ int Run() {
     const PackedDib preview = bench::PhotoLikePreview();
     HDC screen = ::GetDC(nullptr);
     const bool trueColour = ::GetDeviceCaps(screen, BITSPIXEL) * ::GetDeviceCaps(screen, PLANES) > 8;
-    const PreviewAdjustments in = Adjustments(preview, trueColour ? DisplayKind::kTrueColour : DisplayKind::kPalette);
+    const PreviewAdjustments in =
+        bench::BenchAdjustments(preview, RenderType{}, trueColour ? DisplayKind::kTrueColour : DisplayKind::kPalette);
     HDC memory = ::CreateCompatibleDC(screen);
     HBITMAP bitmap = ::CreateCompatibleBitmap(screen, bench::kPreviewWidth, bench::kPreviewHeight);
     HGDIOBJ previous = ::SelectObject(memory, bitmap);
