@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "core/tone/display_tables.h"
+
 namespace korva {
 
 namespace {
@@ -40,15 +42,6 @@ uint8_t SignMagnitude(int32_t v) {
     return v == 128 ? 0 : static_cast<uint8_t>(v);
 }
 
-// sum / 50 truncated toward zero, clamped to 0..255. A negative sum gives at most 0, so the sum is
-// clamped at 0 first and divided as an unsigned number. Written with masks rather than comparisons so
-// that no branch depends on the pixel data.
-inline uint8_t ClampedFiftieth(int32_t sum) {
-    const auto positive = static_cast<uint32_t>(sum & ~(sum >> 31));
-    const uint32_t level = positive / 50;
-    return static_cast<uint8_t>(level | (0u - static_cast<uint32_t>(level > 255)));
-}
-
 }  // namespace
 
 ColourMatrix SaturationMatrix(int32_t saturation) {
@@ -78,23 +71,11 @@ ColourMatrix BuildPreviewColourMatrix(int32_t saturation, bool colourMatchingInF
 }
 
 void ApplyColourMatrix(const ColourMatrix& matrix, uint8_t* pixels, uint32_t width, uint32_t height) {
-    if (matrix == ColourMatrix{{{50, 0, 0}, {0, 50, 0}, {0, 0, 50}}}) {
+    if (matrix == kIdentityColourMatrix) {
         return;
     }
-    // A local copy: the pixel stores cannot alias it, so the elements stay in registers.
-    const ColourMatrix m = matrix;
     const size_t rowBytes = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-    for (uint32_t y = 0; y < height; ++y) {
-        uint8_t* pixel = pixels + y * rowBytes;
-        for (uint32_t x = 0; x < width; ++x, pixel += 3) {
-            const int32_t b0 = pixel[0];
-            const int32_t b1 = pixel[1];
-            const int32_t b2 = pixel[2];
-            pixel[0] = ClampedFiftieth(m[0][0] * b0 + m[0][1] * b1 + m[0][2] * b2);
-            pixel[1] = ClampedFiftieth(m[1][0] * b0 + m[1][1] * b1 + m[1][2] * b2);
-            pixel[2] = ClampedFiftieth(m[2][0] * b0 + m[2][1] * b1 + m[2][2] * b2);
-        }
-    }
+    MapThroughTablesAndMatrix(IdentityTables(), matrix, pixels, pixels, width, height, rowBytes);
 }
 
 std::array<uint8_t, 9> BuildDeviceColourMatrix(int32_t saturation) {

@@ -4,11 +4,17 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+
+#include "core/tone/tone_curve.h"
 
 namespace korva {
 
 using ColourMatrix = std::array<std::array<int32_t, 3>, 3>;
+
+// 50 on the diagonal: every pixel unchanged.
+inline constexpr ColourMatrix kIdentityColourMatrix = {{{50, 0, 0}, {0, 50, 0}, {0, 0, 50}}};
 
 inline constexpr int32_t kSaturationMin = -100;
 inline constexpr int32_t kSaturationMax = 100;
@@ -24,6 +30,18 @@ ColourMatrix BuildPreviewColourMatrix(int32_t saturation, bool colourMatchingInF
 // output channel is (P[c][0] b + P[c][1] g + P[c][2] r) / 50, clamped to 0..255. The identity matrix
 // (50 on the diagonal, which saturation 0 with colour matching gives) leaves the pixels untouched.
 void ApplyColourMatrix(const ColourMatrix& matrix, uint8_t* pixels, uint32_t width, uint32_t height);
+
+// Both steps of a colour preview in one pass: every channel of `height` rows of `width` 24-bit pixels
+// through its display table, then the pixel through the matrix as ApplyColourMatrix does, from the
+// `source` rows into the `target` rows (both `rowBytes` apart, the same rows or rows that do not
+// overlap). The bytes between a row's pixels and the next row are not written.
+void MapThroughTablesAndMatrix(const DisplayTables& tables,
+                               const ColourMatrix& matrix,
+                               const uint8_t* source,
+                               uint8_t* target,
+                               uint32_t width,
+                               uint32_t height,
+                               size_t rowBytes);
 
 // The device form: nine sign-magnitude bytes (bit 7 negative) in the order (output, input) green-green,
 // red-green, blue-green, green-red, red-red, blue-red, green-blue, red-blue, blue-blue. Saturation 0

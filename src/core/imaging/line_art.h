@@ -2,10 +2,12 @@
 // image type's halftone mode and drop-out colour, so that the preview shows the pattern the scan gets.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/imaging/render_type.h"
 #include "core/imaging/rendered_image.h"
+#include "core/tone/tone_curve.h"
 
 namespace korva {
 
@@ -18,5 +20,15 @@ int32_t ModeNoneThreshold(int32_t threshold);
 // - modes 1..3: error diffusion of the level with offset 128 - t, the mode's matrix as the threshold;
 // - modes 4..7: white when the level with offset 128 - t is at least the mode's matrix entry.
 void HalftoneLineArt(RenderedImage& image, const RenderType& type, int32_t threshold);
+
+// The same from 24-bit rows that are not written (`height` rows of `width` pixels, `rowBytes` apart),
+// each channel through its display table before the level is taken, into a new 1-bit image.
+RenderedImage RenderLineArt(const uint8_t* source,
+                            size_t rowBytes,
+                            int32_t width,
+                            int32_t height,
+                            const DisplayTables& tables,
+                            const RenderType& type,
+                            int32_t threshold);
 
 }  // namespace korva

@@ -49,21 +49,32 @@ ColourHistogram SampleColourHistogram(const RenderedImage& image) {
 }
 
 PopularColours PickPopularColours(ColourHistogram histogram) {
+    // Taking the fullest bin again and again takes the non-empty bins by falling count, the lower bin
+    // first among equals, and then bin 0 over and over: sorting the non-empty bins once gives the same.
+    std::array<uint16_t, kColourBins> filled{};
+    size_t filledCount = 0;
+    for (size_t bin = 0; bin < histogram.size(); ++bin) {
+        if (static_cast<uint16_t>(histogram[bin]) != 0) {
+            filled[filledCount++] = static_cast<uint16_t>(bin);
+        }
+    }
+    const auto fuller = [&](uint16_t a, uint16_t b) {
+        const auto countA = static_cast<uint16_t>(histogram[a]);
+        const auto countB = static_cast<uint16_t>(histogram[b]);
+        return countA != countB ? countA > countB : a < b;
+    };
+    const size_t taken = std::min<size_t>(filledCount, kPopularColourCount);
+    std::partial_sort(filled.begin(), filled.begin() + static_cast<ptrdiff_t>(taken),
+                      filled.begin() + static_cast<ptrdiff_t>(filledCount), fuller);
+
     PopularColours result;
     result.binIndex.fill(kNoPaletteIndex);
-    for (int i = 0; i < kPopularColourCount; ++i) {
-        size_t best = 0;
-        for (size_t bin = 1; bin < histogram.size(); ++bin) {
-            if (static_cast<uint16_t>(histogram[bin]) > static_cast<uint16_t>(histogram[best])) {
-                best = bin;
-            }
-        }
-        const int b = static_cast<int>(best);
-        result.colours[static_cast<size_t>(i)] = DibColour{static_cast<uint8_t>(Channel(b, kBlueStep) * 16),
-                                                           static_cast<uint8_t>(Channel(b, kGreenStep) * 16),
-                                                           static_cast<uint8_t>(Channel(b, kRedStep) * 16), 1};
-        histogram[best] = 0;
-        result.binIndex[best] = static_cast<int16_t>(i);
+    for (size_t i = 0; i < kPopularColourCount; ++i) {
+        const int b = i < taken ? filled[i] : 0;
+        result.colours[i] = DibColour{static_cast<uint8_t>(Channel(b, kBlueStep) * 16),
+                                      static_cast<uint8_t>(Channel(b, kGreenStep) * 16),
+                                      static_cast<uint8_t>(Channel(b, kRedStep) * 16), 1};
+        result.binIndex[static_cast<size_t>(b)] = static_cast<int16_t>(i);
     }
     return result;
 }

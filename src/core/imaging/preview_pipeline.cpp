@@ -19,18 +19,30 @@ namespace {
 
 constexpr FilterParams kPreviewSharpen = {200, 8, 3};
 
-std::optional<RenderedImage> WorkingCopy(std::span<const uint8_t> preview) {
+// The 24-bit pixels of the preview, none for any other bitmap.
+struct PreviewPixels {
+    const uint8_t* rows;
+    int32_t width;
+    int32_t height;
+    uint32_t rowBytes;
+};
+
+std::optional<PreviewPixels> PixelsOf(std::span<const uint8_t> preview) {
     const std::optional<DibLayout> layout = ParsePackedDib(preview);
     if (!layout || layout->bitCount != 24) {
         return std::nullopt;
     }
+    return PreviewPixels{preview.data() + layout->pixelOffset, layout->width, layout->height, layout->stride};
+}
+
+// The image the screen shows is made in a copy; none when memory for it is refused.
+std::optional<RenderedImage> WorkingCopy(const PreviewPixels& preview) {
     RenderedImage image;
-    image.width = layout->width;
-    image.height = layout->height;
-    image.rowBytes = layout->stride;
-    const auto pixels = preview.subspan(layout->pixelOffset, size_t{layout->stride} * layout->height);
+    image.width = preview.width;
+    image.height = preview.height;
+    image.rowBytes = preview.rowBytes;
     try {
-        image.pixels.assign(pixels.begin(), pixels.end());
+        image.pixels.assign(preview.rows, preview.rows + size_t{preview.rowBytes} * preview.height);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
@@ -50,21 +62,6 @@ void CheckCalibration(const PreviewAdjustments& in, ToneTables& tables) {
     }
 }
 
-void MapThroughTables(RenderedImage& image, const DisplayTables& tables) {
-    const ToneCurve& red = tables[kChannelRed];
-    const ToneCurve& green = tables[kChannelGreen];
-    const ToneCurve& blue = tables[kChannelBlue];
-    const auto width = static_cast<uint32_t>(image.width);
-    for (int32_t y = 0; y < image.height; ++y) {
-        uint8_t* pixel = image.pixels.data() + static_cast<size_t>(y) * image.rowBytes;
-        for (uint32_t x = 0; x < width; ++x, pixel += 3) {
-            pixel[0] = blue[pixel[0]];
-            pixel[1] = green[pixel[1]];
-            pixel[2] = red[pixel[2]];
-        }
-    }
-}
-
 // The preview's unsharp mask, in place as one band; a failing engine leaves the image unsharpened.
 void Sharpen(RenderedImage& image) {
     const auto width = static_cast<uint32_t>(image.width);
@@ -76,7 +73,8 @@ void Sharpen(RenderedImage& image) {
     engine.Process(band, output);
 }
 
-void AdjustColourOrGrey(const PreviewAdjustments& in, RenderedImage& image, ToneTables& tables) {
+// The display tables of a colour or grey run, the caller's `tables` holding the tone curves.
+void ColourOrGreyTables(const PreviewAdjustments& in, ToneTables& tables) {
     BuildTables(in, tables);
     if (in.screenCalibration) {
         CheckCalibration(in, tables);
@@ -84,59 +82,83 @@ void AdjustColourOrGrey(const PreviewAdjustments& in, RenderedImage& image, Tone
     if (in.invert && (in.docSource == 0 || in.docSource == 1)) {
         InvertTables(tables.displayTables);
     }
-    MapThroughTables(image, tables.displayTables);
-    ApplyColourMatrix(BuildPreviewColourMatrix(in.iproc[iproc::kSaturation], in.colourMatching), image.pixels.data(),
-                      static_cast<uint32_t>(image.width), static_cast<uint32_t>(image.height));
-    if (in.unsharpMask) {
-        Sharpen(image);
-    }
 }
 
-void AdjustLineArt(const PreviewAdjustments& in, RenderedImage& image, ToneTables& tables) {
+// The display tables of a line-art run: identity unless a halftone or the transparency unit asks for the
+// tone settings, inverted whatever the source.
+void LineArtTables(const PreviewAdjustments& in, ToneTables& tables) {
     tables.displayTables = IdentityTables();
     const bool halftone = in.type.halftoneMode != kHalftoneNone;
-    const bool calibration = in.screenCalibration && halftone;
-    const bool rebuilt = halftone || (in.docSource > 0 && in.optionUnit == 1);
-    if (rebuilt) {
+    if (halftone || (in.docSource > 0 && in.optionUnit == 1)) {
         BuildTables(in, tables);
     }
-    if (calibration) {
+    if (in.screenCalibration && halftone) {
         CheckCalibration(in, tables);
     }
     if (in.invert) {
         InvertTables(tables.displayTables);
     }
-    if (rebuilt || calibration || in.invert) {
-        MapThroughTables(image, tables.displayTables);
-    }
+}
+
+// The pixels through the display tables, and for colour and grey the matrix, in one pass from the
+// preview into the working copy.
+void MapPixels(const PreviewPixels& preview,
+               const DisplayTables& tables,
+               const ColourMatrix& matrix,
+               RenderedImage& image) {
+    MapThroughTablesAndMatrix(tables, matrix, preview.rows, image.pixels.data(), static_cast<uint32_t>(image.width),
+                              static_cast<uint32_t>(image.height), image.rowBytes);
 }
 
 }  // namespace
 
 std::optional<PreviewRendering> RenderPreview(const PreviewAdjustments& in, ToneTables& tables) {
-    std::optional<RenderedImage> working = WorkingCopy(in.preview);
-    if (!working) {
+    const std::optional<PreviewPixels> preview = PixelsOf(in.preview);
+    if (!preview) {
         return std::nullopt;
     }
     // Set again only when this run rebuilds the tone curves.
     tables.toneCurvesInForce = false;
     PreviewRendering rendering;
-    rendering.image = std::move(*working);
-    RenderedImage& image = rendering.image;
     const bool lineArt = in.type.IsLineArt();
     if (lineArt) {
-        AdjustLineArt(in, image, tables);
+        LineArtTables(in, tables);
     } else {
-        AdjustColourOrGrey(in, image, tables);
+        ColourOrGreyTables(in, tables);
         rendering.refreshColourSwatch = true;
+    }
+
+    // Line art for the pane is rendered straight from the preview, without a 24-bit copy.
+    if (lineArt && in.display != DisplayKind::kSixteenColours) {
+        rendering.path = DisplayPath::kLineArt;
+        try {
+            rendering.image = RenderLineArt(preview->rows, preview->rowBytes, preview->width, preview->height,
+                                            tables.displayTables, in.type, in.iproc[iproc::kThreshold]);
+        } catch (const std::bad_alloc&) {
+            return std::nullopt;
+        }
+        return rendering;
+    }
+
+    std::optional<RenderedImage> working = WorkingCopy(*preview);
+    if (!working) {
+        return std::nullopt;
+    }
+    rendering.image = std::move(*working);
+    RenderedImage& image = rendering.image;
+    if (lineArt) {
+        MapPixels(*preview, tables.displayTables, kIdentityColourMatrix, image);
+    } else {
+        MapPixels(*preview, tables.displayTables,
+                  BuildPreviewColourMatrix(in.iproc[iproc::kSaturation], in.colourMatching), image);
+        if (in.unsharpMask) {
+            Sharpen(image);
+        }
     }
 
     if (in.display == DisplayKind::kSixteenColours) {
         rendering.path = DisplayPath::kSixteenColours;
         RenderSixteenColours(image, in.type);
-    } else if (lineArt) {
-        rendering.path = DisplayPath::kLineArt;
-        HalftoneLineArt(image, in.type, in.iproc[iproc::kThreshold]);
     } else if (in.type.bitsPerPixel < 24 || in.display == DisplayKind::kPalette) {
         rendering.path = DisplayPath::kPalette;
         const IndexedDisplaySteps steps = RenderColourOrGrey(image, in.type, in.display == DisplayKind::kPalette);
