@@ -39,8 +39,7 @@ class KeyboardTest : public MainWindowTest {
     }
     void Focus(HWND control) {
         HWND window = ::GetAncestor(control, GA_ROOT);
-        ::SetForegroundWindow(window);
-        ::SetActiveWindow(window);
+        BringToFront(Harness(), window);
         ::SetFocus(control);
         Harness().Pump();
         ASSERT_EQ(::GetFocus(), control);

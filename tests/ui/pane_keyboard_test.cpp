@@ -91,7 +91,7 @@ TEST_F(PaneKeyboardTest, AMarqueeInsertedAndMovedByKeysIsScannedFurtherRight) {
     ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
     HWND pane = Pane();
     ASSERT_NE(pane, nullptr);
-    ::SetForegroundWindow(main_);
+    BringToFront(Harness(), main_);
     ::SetFocus(pane);
     Harness().Pump();
     EXPECT_EQ(Text(main_, kStatusLine), kKeysHint);
@@ -125,7 +125,7 @@ TEST_F(PaneKeyboardTest, TabCyclesBetweenTwoMarqueesAndTheirSettingsFollow) {
     HWND pane = Pane();
     HWND photo = VisiblePageWith(main_, kPhotoColour);
     ASSERT_NE(photo, nullptr);
-    ::SetForegroundWindow(main_);
+    BringToFront(Harness(), main_);
     ::SetFocus(pane);
     Keys({VK_INSERT});
     Repeat(3, {VK_CONTROL, VK_LEFT});
@@ -160,7 +160,7 @@ TEST_F(PaneKeyboardTest, AKeyboardOnlySessionScansTwoMarquees) {
     ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n"), nullptr);
     Harness().recording.answerRequestedSize(1);
     Harness().recording.sendNextMarqueeTo(main_);
-    ::SetForegroundWindow(main_);
+    BringToFront(Harness(), main_);
     Harness().Pump();
     Keys({VK_MENU, 'P'});
     ASSERT_EQ(Harness().recording.snapshotCount(), 1);  // the preview

@@ -41,14 +41,7 @@ class PreviewPaneTest : public MainWindowTest {
         ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
         pane_ = ::FindWindowExA(main_, nullptr, "PREVIEW", nullptr);
         ASSERT_NE(pane_, nullptr);
-        // The pane follows the mouse only while the main dialog is active; the window of the previous test
-        // program may still be handing the activation over when this one starts.
-        for (int i = 0; i < 50 && ::GetActiveWindow() != main_; ++i) {
-            ::SetForegroundWindow(main_);
-            ::Sleep(10);
-            Harness().Pump();
-        }
-        ASSERT_EQ(::GetActiveWindow(), main_);
+        BringToFront(Harness(), main_);  // the pane follows the mouse only while the main dialog is active
     }
 
     void Drag(int x0, int y0, int x1, int y1) {
@@ -125,8 +118,6 @@ TEST_F(PreviewPaneTest, ADoubleClickSelectsMaxAndDropsTheMarquee) {
 }
 
 TEST_F(PreviewPaneTest, TheMouseResizesAndMovesAMarqueeThroughItsBorderAndInside) {
-    ::SetForegroundWindow(main_);
-    ::SetActiveWindow(main_);
     HoverAt(20, 30);
     Drag(20, 30, 120, 200);
     EXPECT_EQ(HoverAt(120, 100), ::LoadCursorA(nullptr, IDC_SIZEWE));

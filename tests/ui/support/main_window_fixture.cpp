@@ -62,6 +62,15 @@ void Click(HWND dialog, int id) {
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+void BringToFront(ModuleHarness& harness, HWND window) {
+    for (int i = 0; i < 50 && ::GetActiveWindow() != window; ++i) {
+        ::SetForegroundWindow(window);
+        ::Sleep(10);
+        harness.Pump();
+    }
+    ASSERT_EQ(::GetActiveWindow(), window);
+}
+
 std::string EnvironmentFile() {
     return DriverFolder() + "\\SETTINGS\\ENV.stt";
 }

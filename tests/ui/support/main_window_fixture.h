@@ -48,6 +48,10 @@ SourceContext Snapshot(ModuleHarness& harness, int index);
 // Presses a button of a dialog as a click does: the notification its parent gets.
 void Click(HWND dialog, int id);
 
+// Makes `window` the active foreground window and waits until it is: the window of the previous test
+// program may still be handing the activation over, and keys and mouse go to the active window only.
+void BringToFront(ModuleHarness& harness, HWND window);
+
 class MainWindowTest : public ::testing::Test {
   protected:
     // Creates the harness with `iniBody` in the INI file and activates the user interface.
