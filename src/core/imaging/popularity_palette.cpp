@@ -98,20 +98,23 @@ BinIndices NearestIndexedBins(const BinIndices& binIndex) {
 void QuantiseByPopularity(RenderedImage& image, uint32_t paletteSize) {
     const PopularColours popular = PickPopularColours(SampleColourHistogram(image));
     const BinIndices nearest = NearestIndexedBins(popular.binIndex);
+    // Bytes rather than 16-bit indices halve the table; 0xFF (never a palette index) marks a bin without one.
+    constexpr uint8_t kNoIndex = 0xFF;
+    std::array<uint8_t, kColourBins> indexOf{};
+    for (size_t bin = 0; bin < indexOf.size(); ++bin) {
+        indexOf[bin] = nearest[bin] == kNoPaletteIndex ? kNoIndex : static_cast<uint8_t>(nearest[bin]);
+    }
     const auto width = static_cast<uint32_t>(image.width);
     const size_t rowBytes = PaddedRowBytes(image.width, 8);
     // Indices are written over the pixels; a pixel whose bin has no palette entry repeats its left
-    // neighbour, or at the start of a row the pixel above.
+    // neighbour, or at the start of a row the pixel above. Carrying the last index written keeps the
+    // loop free of branches.
     NarrowRowsInPlace(image, 8, 0, [&](const uint8_t* source, uint8_t* out, uint32_t y) {
+        uint8_t last = y > 0 && width > 0 ? out[-static_cast<ptrdiff_t>(rowBytes)] : kFirstPixelFallback;
         for (uint32_t x = 0; x < width; ++x, source += 3) {
-            const int16_t index = nearest[static_cast<size_t>(ColourBin(source))];
-            if (index != kNoPaletteIndex) {
-                out[x] = static_cast<uint8_t>(index);
-            } else if (x > 0) {
-                out[x] = out[x - 1];
-            } else {
-                out[x] = y > 0 ? out[-static_cast<ptrdiff_t>(rowBytes)] : kFirstPixelFallback;
-            }
+            const uint8_t index = indexOf[static_cast<size_t>(ColourBin(source))];
+            last = index == kNoIndex ? last : index;
+            out[x] = last;
         }
         return out + width;
     });
