@@ -1,7 +1,10 @@
 #include "core/imaging/popularity_palette.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace korva {
 namespace {
@@ -30,6 +33,56 @@ int16_t SearchAxis(const BinIndices& binIndex, int bin, int step, int direction)
         }
     }
     return kNoPaletteIndex;
+}
+
+// Bytes rather than 16-bit indices halve the table; 0xFF (never a palette index) marks a bin without one.
+constexpr uint8_t kNoIndex = 0xFF;
+using ByteIndices = std::array<uint8_t, kColourBins>;
+
+// The bins of 16 pixels from 48 bytes of blue, green, red (and the byte after them), as the 16-bit
+// little-endian value at byte 3 * i of `bins` for pixel i: byte 3i holds the blue and green levels and
+// byte 3i + 1 the red level.
+void SixteenBins(const uint8_t* source, uint8_t* bins) {
+    const __m128i lowNibbles = _mm_set1_epi8(0x0F);
+    const __m128i firstOfPixel[3] = {_mm_setr_epi8(-1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1),
+                                     _mm_setr_epi8(0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0),
+                                     _mm_setr_epi8(0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0, -1, 0, 0)};
+    for (int part = 0; part < 3; ++part) {
+        const uint8_t* bytes = source + 16 * part;
+        const __m128i level =
+            _mm_and_si128(_mm_srli_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes)), 4), lowNibbles);
+        const __m128i nextLevel =
+            _mm_and_si128(_mm_srli_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 1)), 4), lowNibbles);
+        // At a pixel's first byte its blue level with the green one above it, at its second byte the red.
+        const __m128i blueGreen = _mm_or_si128(level, _mm_slli_epi16(nextLevel, 4));
+        const __m128i mask = firstOfPixel[part];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(bins + 16 * part),
+                         _mm_or_si128(_mm_and_si128(mask, blueGreen), _mm_andnot_si128(mask, nextLevel)));
+    }
+}
+
+// Writes the palette index of each of `width` pixels, a pixel whose bin has none repeating the index
+// before it (`last` for the first). Carrying the last index written keeps the loop free of branches.
+void WriteIndices(const uint8_t* source, uint8_t* out, uint32_t width, const ByteIndices& indexOf, uint8_t last) {
+    uint32_t x = 0;
+    // A block reads one byte of the pixel after it, and writes its indices only after reading: the
+    // indices never reach the bytes still to be read.
+    uint8_t bins[48];
+    for (; x + 16 < width; x += 16, source += 48) {
+        SixteenBins(source, bins);
+        for (uint32_t i = 0; i < 16; ++i) {
+            uint16_t bin = 0;
+            std::memcpy(&bin, bins + 3 * i, sizeof bin);
+            const uint8_t index = indexOf[bin];
+            last = index == kNoIndex ? last : index;
+            out[x + i] = last;
+        }
+    }
+    for (; x < width; ++x, source += 3) {
+        const uint8_t index = indexOf[static_cast<size_t>(ColourBin(source))];
+        last = index == kNoIndex ? last : index;
+        out[x] = last;
+    }
 }
 
 }  // namespace
@@ -98,21 +151,17 @@ BinIndices NearestIndexedBins(const BinIndices& binIndex) {
 void QuantiseByPopularity(RenderedImage& image, uint32_t paletteSize) {
     const PopularColours popular = PickPopularColours(SampleColourHistogram(image));
     const BinIndices nearest = NearestIndexedBins(popular.binIndex);
+    ByteIndices indexOf{};
+    for (size_t bin = 0; bin < indexOf.size(); ++bin) {
+        indexOf[bin] = nearest[bin] == kNoPaletteIndex ? kNoIndex : static_cast<uint8_t>(nearest[bin]);
+    }
     const auto width = static_cast<uint32_t>(image.width);
     const size_t rowBytes = PaddedRowBytes(image.width, 8);
     // Indices are written over the pixels; a pixel whose bin has no palette entry repeats its left
     // neighbour, or at the start of a row the pixel above.
     NarrowRowsInPlace(image, 8, 0, [&](const uint8_t* source, uint8_t* out, uint32_t y) {
-        for (uint32_t x = 0; x < width; ++x, source += 3) {
-            const int16_t index = nearest[static_cast<size_t>(ColourBin(source))];
-            if (index != kNoPaletteIndex) {
-                out[x] = static_cast<uint8_t>(index);
-            } else if (x > 0) {
-                out[x] = out[x - 1];
-            } else {
-                out[x] = y > 0 ? out[-static_cast<ptrdiff_t>(rowBytes)] : kFirstPixelFallback;
-            }
-        }
+        WriteIndices(source, out, width, indexOf,
+                     y > 0 && width > 0 ? out[-static_cast<ptrdiff_t>(rowBytes)] : kFirstPixelFallback);
         return out + width;
     });
     image.colours.assign(paletteSize, DibColour{});

@@ -70,7 +70,7 @@ TEST(PopularityPaletteTest, UnmatchedPixelsTakeThePixelBefore) {
         if (x == 0 && y == 0) {
             return BinColour(2, 2, 2);
         }
-        return (y == 1 && x < 2) || (y == 0 && x == 1) ? BinColour(8, 8, 8) : BinColour(1, 1, 1);
+        return (y == 1 && (x < 2 || x == 16)) || (y == 0 && x == 1) ? BinColour(8, 8, 8) : BinColour(1, 1, 1);
     });
     QuantiseByPopularity(image, 216);
     const auto index = [&](int32_t x, int32_t y) { return image.pixels[size_t{image.rowBytes} * y + x]; };
@@ -79,6 +79,7 @@ TEST(PopularityPaletteTest, UnmatchedPixelsTakeThePixelBefore) {
     EXPECT_EQ(index(1, 0), 1);  // the left neighbour
     EXPECT_EQ(index(0, 1), 1);  // the first pixel of the row before
     EXPECT_EQ(index(1, 1), 1);
+    EXPECT_EQ(index(16, 1), 0);  // the left neighbour across a block of 16 pixels
 
     // 216 bins (r, g, b in 0..5) three times each beat the first pixel's bin (15, 15, 15), tied but
     // highest, which shares no axis with them: 215, and the pixel after it too.
