@@ -85,7 +85,8 @@ class FourRowDiffusion {
     template <typename LevelAt>
     void SetRow(uint32_t row, LevelAt&& levelAt) {
         int32_t* lanes = Lane(levels_.data(), row);
-        for (uint32_t x = 0; x < width_; ++x) {
+        const uint32_t width = width_;
+        for (uint32_t x = 0; x < width; ++x) {
             lanes[kRows * x] = levelAt(x);
         }
     }
@@ -113,18 +114,23 @@ class FourRowDiffusion {
     // Rows y.. of the image; the rows before are those of the previous call.
     void Decide(uint32_t y) {
         std::swap(current_, previous_);
-        thresholdsNow_ = thresholds_.data() + (y / kRows) % kPhases * kRows * steps_;
+        // Everything the steps use in locals: the stores of the errors could alias the members.
+        const Pass pass{Errors(previous_, 0), Errors(current_, 0),
+                        levels_.data(),       thresholds_.data() + (y / kRows) % kPhases * kRows * steps_,
+                        white_.data(),        static_cast<int32_t>(width_)};
         Chains chains{};
-        const uint32_t full = std::min(width_, kLastLag);
+        const uint32_t width = width_;
+        const uint32_t steps = steps_;
+        const uint32_t full = std::min(width, kLastLag);
         uint32_t s = 0;
         for (; s < full; ++s) {
-            Step<true>(s, chains);
+            Step<true>(pass, s, chains);
         }
-        for (; s < width_; ++s) {
-            Step<false>(s, chains);
+        for (; s < width; ++s) {
+            Step<false>(pass, s, chains);
         }
-        for (; s < steps_; ++s) {
-            Step<true>(s, chains);
+        for (; s < steps; ++s) {
+            Step<true>(pass, s, chains);
         }
     }
 
@@ -166,9 +172,18 @@ class FourRowDiffusion {
         __m128i fourBefore;
     };
 
+    struct Pass {
+        const int32_t* above;
+        int32_t* own;
+        const int32_t* levels;
+        const int32_t* thresholds;
+        uint8_t* white;
+        int32_t width;
+    };
+
     template <bool kEdge>
-    void Step(uint32_t s, Chains& chains) {
-        const int32_t* above = Errors(previous_, s);
+    static void Step(const Pass& pass, uint32_t s, Chains& chains) {
+        const int32_t* above = pass.above + kRows * s;
         // Column p of lane r reads the row above at p - 1, p and p + 1, and the row two above at p.
         const __m128i aboveLeft = OneLaneDown(chains.threeBefore, Load(above + 5 * kRows));
         const __m128i aboveSame = OneLaneDown(chains.twoBefore, Load(above + 6 * kRows));
@@ -179,24 +194,24 @@ class FourRowDiffusion {
         const __m128i others =
             _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft),
                           _mm_add_epi32(chains.twoBefore, _mm_srli_si128(Load(above + 7 * kRows), 12)));
-        const __m128i v =
-            _mm_add_epi32(_mm_add_epi32(Load(&levels_[kRows * s]), Quarter(_mm_add_epi32(aboveSame, chains.before))),
-                          Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
-        const __m128i black = _mm_cmplt_epi32(v, Load(thresholdsNow_ + kRows * s));
+        const __m128i v = _mm_add_epi32(
+            _mm_add_epi32(Load(pass.levels + kRows * s), Quarter(_mm_add_epi32(aboveSame, chains.before))),
+            Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
+        const __m128i black = _mm_cmplt_epi32(v, Load(pass.thresholds + kRows * s));
         __m128i error = _mm_sub_epi32(v, _mm_andnot_si128(black, _mm_set1_epi32(255)));
         if constexpr (kEdge) {
-            error = _mm_and_si128(error, InsideLanes(s));
+            error = _mm_and_si128(error, InsideLanes(s, pass.width));
         }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(Errors(current_, s)), error);
-        white_[s] = static_cast<uint8_t>(~_mm_movemask_ps(_mm_castsi128_ps(black)) & 0xF);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pass.own + kRows * s), error);
+        pass.white[s] = static_cast<uint8_t>(~_mm_movemask_ps(_mm_castsi128_ps(black)) & 0xF);
         chains = {error, chains.before, chains.twoBefore, chains.threeBefore};
     }
 
     // All ones in the lanes whose column at step s lies in the image.
-    __m128i InsideLanes(uint32_t s) const {
+    static __m128i InsideLanes(uint32_t s, int32_t width) {
         const __m128i column = _mm_sub_epi32(_mm_set1_epi32(static_cast<int32_t>(s)), _mm_setr_epi32(0, 2, 4, 6));
         const __m128i outside = _mm_or_si128(_mm_cmplt_epi32(column, _mm_setzero_si128()),
-                                             _mm_cmpgt_epi32(column, _mm_set1_epi32(static_cast<int32_t>(width_) - 1)));
+                                             _mm_cmpgt_epi32(column, _mm_set1_epi32(width - 1)));
         return _mm_xor_si128(outside, _mm_set1_epi32(-1));
     }
 
@@ -207,7 +222,6 @@ class FourRowDiffusion {
     std::vector<int32_t> levels_;
     std::vector<int32_t> thresholds_;
     std::vector<uint8_t> white_;
-    const int32_t* thresholdsNow_ = nullptr;
     uint32_t current_ = 0;
     uint32_t previous_ = 1;
 };
