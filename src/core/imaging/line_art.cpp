@@ -110,8 +110,8 @@ class FourRowDiffusion {
         return out;
     }
 
-    // Runs the four chains over the rows set.
-    // Rows y.. of the image; the rows before are those of the previous call.
+    // Runs the four chains over the rows set, rows y to y + 3 of the image; the rows above are those of
+    // the previous call.
     void Decide(uint32_t y) {
         std::swap(current_, previous_);
         // Everything the steps use in locals: the stores of the errors could alias the members.
