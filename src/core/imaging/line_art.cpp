@@ -68,7 +68,7 @@ class FourRowDiffusion {
         : width_(width),
           steps_(width + kLastLag),
           errors_(2 * kRows * (steps_ + kBefore + kAfter), 0),
-          levels_(kRows * steps_, 0),
+          levels_(2 * kRows * steps_, 0),
           thresholds_(kPhases * kRows * steps_, 0),
           white_(steps_ + kBitsPerByte) {
         // The matrix is 4 or 8 rows high: every other set of four rows has the same thresholds.
@@ -81,13 +81,12 @@ class FourRowDiffusion {
         }
     }
 
-    // Sets the level of each column x of lane `row` to levelAt(x).
+    // Sets the levels of the first four rows: levelAt(r, x) is that of column x of row r.
     template <typename LevelAt>
-    void SetRow(uint32_t row, LevelAt&& levelAt) {
-        int32_t* lanes = Lane(levels_.data(), row);
-        const uint32_t width = width_;
-        for (uint32_t x = 0; x < width; ++x) {
-            lanes[kRows * x] = levelAt(x);
+    void SetFirstLevels(LevelAt&& levelAt) {
+        int32_t* next = NextLevels();
+        for (uint32_t x = 0; x < width_; ++x) {
+            SetLevels(next, x, levelAt);
         }
     }
 
@@ -112,12 +111,19 @@ class FourRowDiffusion {
 
     // Runs the four chains over the rows set, rows y to y + 3 of the image; the rows above are those of
     // the previous call.
-    void Decide(uint32_t y) {
+    // Meanwhile takes the levels of the next four rows from levelAt, between the steps that wait.
+    template <typename LevelAt>
+    void Decide(uint32_t y, LevelAt&& levelAt) {
         std::swap(current_, previous_);
+        levelsNow_ = 1 - levelsNow_;
+        int32_t* next = NextLevels();
         // Everything the steps use in locals: the stores of the errors could alias the members.
-        const Pass pass{Errors(previous_, 0), Errors(current_, 0),
-                        levels_.data(),       thresholds_.data() + (y / kRows) % kPhases * kRows * steps_,
-                        white_.data(),        static_cast<int32_t>(width_)};
+        const Pass pass{Errors(previous_, 0),
+                        Errors(current_, 0),
+                        levels_.data() + levelsNow_ * kRows * steps_,
+                        thresholds_.data() + (y / kRows) % kPhases * kRows * steps_,
+                        white_.data(),
+                        static_cast<int32_t>(width_)};
         Chains chains{};
         const uint32_t width = width_;
         const uint32_t steps = steps_;
@@ -125,9 +131,11 @@ class FourRowDiffusion {
         uint32_t s = 0;
         for (; s < full; ++s) {
             Step<true>(pass, s, chains);
+            SetLevels(next, s, levelAt);
         }
         for (; s < width; ++s) {
             Step<false>(pass, s, chains);
+            SetLevels(next, s, levelAt);
         }
         for (; s < steps; ++s) {
             Step<true>(pass, s, chains);
@@ -141,6 +149,16 @@ class FourRowDiffusion {
     static constexpr uint32_t kBefore = 4;
     static constexpr uint32_t kAfter = 8;
     static constexpr uint32_t kPhases = 2;
+
+    int32_t* NextLevels() { return levels_.data() + (1 - levelsNow_) * kRows * steps_; }
+
+    // Column x of the four rows, each at its own step.
+    template <typename LevelAt>
+    static void SetLevels(int32_t* levels, uint32_t x, LevelAt& levelAt) {
+        for (uint32_t r = 0; r < kRows; ++r) {
+            Lane(levels, r)[kRows * x] = levelAt(r, x);
+        }
+    }
 
     // Column 0 of lane `row` in four lanes a step.
     static int32_t* Lane(int32_t* steps, uint32_t row) { return steps + kRows * kLag * row + row; }
@@ -222,6 +240,7 @@ class FourRowDiffusion {
     std::vector<int32_t> levels_;
     std::vector<int32_t> thresholds_;
     std::vector<uint8_t> white_;
+    uint32_t levelsNow_ = 1;
     uint32_t current_ = 0;
     uint32_t previous_ = 1;
 };
@@ -263,14 +282,18 @@ RenderedImage RenderLineArt(const uint8_t* source,
     };
     if (!plain && mode <= kLastDiffusionMode) {
         FourRowDiffusion diffusion(columns, HalftoneMatrixFor(mode));
-        for (uint32_t y = 0; y < rows; y += FourRowDiffusion::kRows) {
-            const uint32_t count = std::min(rows - y, FourRowDiffusion::kRows);
-            for (uint32_t r = 0; r < count; ++r) {
-                const uint8_t* pixels = source + (y + r) * rowBytes;
-                diffusion.SetRow(r, [&](uint32_t x) { return level(pixels + 3 * x); });
+        // The rows of the set of four from row y; past the last row, the last row again, never written.
+        const auto levelsFrom = [&](uint32_t y) {
+            std::array<const uint8_t*, FourRowDiffusion::kRows> pixels{};
+            for (uint32_t r = 0; r < FourRowDiffusion::kRows; ++r) {
+                pixels[r] = source + std::min(y + r, rows - 1) * rowBytes;
             }
-            diffusion.Decide(y);
-            for (uint32_t r = 0; r < count; ++r) {
+            return [&level, pixels](uint32_t r, uint32_t x) { return level(pixels[r] + 3 * x); };
+        };
+        diffusion.SetFirstLevels(levelsFrom(0));
+        for (uint32_t y = 0; y < rows; y += FourRowDiffusion::kRows) {
+            diffusion.Decide(y, levelsFrom(std::min(y + FourRowDiffusion::kRows, rows - 1)));
+            for (uint32_t r = 0; r < std::min(rows - y, FourRowDiffusion::kRows); ++r) {
                 uint8_t* out = image.pixels.data() + size_t{y + r} * image.rowBytes;
                 std::fill(diffusion.PackLane(r, out), out + image.rowBytes, uint8_t{0xFF});
             }
