@@ -109,9 +109,8 @@ class FourRowDiffusion {
         return out;
     }
 
-    // Runs the four chains over the rows set, rows y to y + 3 of the image; the rows above are those of
-    // the previous call.
-    // Meanwhile takes the levels of the next four rows from levelAt, between the steps that wait.
+    // Runs the four chains over rows y to y + 3 of the image, the rows above being those of the previous
+    // call; meanwhile takes the levels of the next four rows from levelAt, between the steps that wait.
     template <typename LevelAt>
     void Decide(uint32_t y, LevelAt&& levelAt) {
         std::swap(current_, previous_);
@@ -273,6 +272,9 @@ RenderedImage RenderLineArt(const uint8_t* source,
 
     const auto columns = static_cast<uint32_t>(width);
     const auto rows = static_cast<uint32_t>(height);
+    if (rows == 0) {
+        return image;
+    }
     const auto eachRow = [&](auto&& renderRow) {
         for (uint32_t y = 0; y < rows; ++y) {
             uint8_t* out = image.pixels.data() + size_t{y} * image.rowBytes;

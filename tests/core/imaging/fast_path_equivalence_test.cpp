@@ -112,12 +112,12 @@ TEST(FastPathEquivalenceTest, LineArtMatchesTheReferenceInEveryMode) {
 }
 
 // The diffusion runs four rows at once, each two pixels behind the one above: images narrower than that
-// lag and heights that leave one to three rows for the last pass.
+// lag, no rows, and heights that leave one to three rows for the last pass.
 TEST(FastPathEquivalenceTest, LineArtDiffusionMatchesTheReferenceOnNarrowAndShortImages) {
     Random random(1803);
     for (int32_t mode = 1; mode <= kLastDiffusionMode; ++mode) {
         for (const int32_t width : {1, 2, 3, 6, 7}) {
-            for (const int32_t height : {1, 2, 3, 5, 6, 7, 9}) {
+            for (const int32_t height : {0, 1, 2, 3, 5, 6, 7, 9}) {
                 const RenderType type = test::LineArt(mode, DropoutColour::kNone);
                 const int32_t threshold = random.Between(0, 255);
                 const RenderedImage source = random.Image(width, height);
