@@ -11,6 +11,7 @@
 #include "core/imaging/popularity_palette.h"
 #include "core/imaging/preview_pipeline.h"
 #include "core/imaging/sixteen_colours.h"
+#include "core/tone/display_tables.h"
 #include "reference_rendering.h"
 #include "test_images.h"
 
@@ -106,6 +107,25 @@ TEST(FastPathEquivalenceTest, LineArtMatchesTheReferenceInEveryMode) {
             EXPECT_EQ(rendered.rowBytes, expected.rowBytes);
             EXPECT_EQ(rendered.bitsPerPixel, 1);
             EXPECT_EQ(rendered.colours, expected.colours);
+        }
+    }
+}
+
+// The diffusion runs four rows at once, each two pixels behind the one above: images narrower than that
+// lag, no rows, and heights that leave one to three rows for the last pass.
+TEST(FastPathEquivalenceTest, LineArtDiffusionMatchesTheReferenceOnNarrowAndShortImages) {
+    Random random(1803);
+    for (int32_t mode = 1; mode <= kLastDiffusionMode; ++mode) {
+        for (const int32_t width : {1, 2, 3, 6, 7}) {
+            for (const int32_t height : {0, 1, 2, 3, 5, 6, 7, 9}) {
+                const RenderType type = test::LineArt(mode, DropoutColour::kNone);
+                const int32_t threshold = random.Between(0, 255);
+                const RenderedImage source = random.Image(width, height);
+                const RenderedImage expected = test::ReferenceLineArt(source, type, threshold);
+                const RenderedImage rendered = RenderLineArt(source.pixels.data(), source.rowBytes, width, height,
+                                                             IdentityTables(), type, threshold);
+                EXPECT_EQ(rendered.pixels, expected.pixels) << "mode " << mode << ", " << width << " x " << height;
+            }
         }
     }
 }
