@@ -1,9 +1,9 @@
-// The pixel loops of the colour matrix: the table lookups a byte at a time, the matrix on SSE2 vectors.
+// The pixel loops of the colour matrix: the table lookups into the lanes of SSE2 vectors, the matrix on those vectors.
 #include <emmintrin.h>
 
 #include <cstddef>
+#include <cstring>
 #include <limits>
-#include <vector>
 
 #include "core/filter/colour_matrix.h"
 
@@ -19,7 +19,7 @@ inline uint8_t ClampedFiftieth(int32_t sum) {
     return static_cast<uint8_t>(level | (0u - static_cast<uint32_t>(level > 255)));
 }
 
-// Pixels handled by one vector step: 16 bytes of each channel.
+// Pixels handled by one vector step.
 constexpr uint32_t kBlockPixels = 16;
 
 // Clamping the sum to 0..12799 first gives the same level, and below 43690 the fiftieth is exactly the
@@ -96,9 +96,9 @@ inline void StoreInterleaved(__m128i blue, __m128i green, __m128i red, uint8_t* 
     _mm_storeu_si128(out + 2, _mm_or_si128(_mm_srli_si128(twelves[2], 8), _mm_slli_si128(twelves[3], 4)));
 }
 
-// A row at a time in two passes: the table lookups one byte at a time into a plane a channel (a buffer
-// that stays in the first-level cache), then the matrix on vectors of the planes, stored as pixels. The
-// pixels beyond the last whole block go one at a time.
+// A row a block at a time: the table lookups straight into the 32-bit lanes the
+// matrix multiplies (blue and green levels paired, red beside a zero), then the matrix on vectors of those
+// lanes, stored as pixels. The pixels beyond the last whole block go one at a time.
 class TableMatrixMapper {
   public:
     TableMatrixMapper(const DisplayTables& tables, const ColourMatrix& matrix, uint32_t width)
@@ -107,21 +107,17 @@ class TableMatrixMapper {
           red_(tables[kChannelRed]),
           m_(matrix),
           blockWidth_(FitsSixteenBits(matrix) ? width / kBlockPixels * kBlockPixels : 0),
-          coefficients_{CoefficientsOf(matrix[0]), CoefficientsOf(matrix[1]), CoefficientsOf(matrix[2])},
-          planes_(3 * size_t{blockWidth_}) {}
-
-    void Row(const uint8_t* source, uint8_t* target, uint32_t width) {
-        uint8_t* blue = planes_.data();
-        uint8_t* green = blue + blockWidth_;
-        uint8_t* red = green + blockWidth_;
-        const uint8_t* in = source;
-        for (uint32_t x = 0; x < blockWidth_; ++x, in += 3) {
-            blue[x] = blue_[in[0]];
-            green[x] = green_[in[1]];
-            red[x] = red_[in[2]];
+          coefficients_{CoefficientsOf(matrix[0]), CoefficientsOf(matrix[1]), CoefficientsOf(matrix[2])} {
+        for (uint32_t v = 0; v < 256; ++v) {
+            blueLanes_[v] = blue_[v];
+            greenLanes_[v] = uint32_t{green_[v]} << 16;
+            redLanes_[v] = red_[v];
         }
+    }
+
+    void Row(const uint8_t* source, uint8_t* target, uint32_t width) const {
         for (uint32_t x = 0; x < blockWidth_; x += kBlockPixels) {
-            Block(blue + x, green + x, red + x, target + 3 * x);
+            Block(source + 3 * x, target + 3 * x);
         }
         for (uint32_t x = blockWidth_; x < width; ++x) {
             Pixel(source + 3 * x, target + 3 * x);
@@ -138,20 +134,31 @@ class TableMatrixMapper {
         target[2] = ClampedFiftieth(m_[2][0] * b + m_[2][1] * g + m_[2][2] * r);
     }
 
-    // The matrix over sixteen pixels of the planes.
-    void Block(const uint8_t* bluePlane, const uint8_t* greenPlane, const uint8_t* redPlane, uint8_t* target) const {
-        const __m128i zero = _mm_setzero_si128();
-        const __m128i blue = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bluePlane));
-        const __m128i green = _mm_loadu_si128(reinterpret_cast<const __m128i*>(greenPlane));
-        const __m128i red = _mm_loadu_si128(reinterpret_cast<const __m128i*>(redPlane));
-        const __m128i blue16[2] = {_mm_unpacklo_epi8(blue, zero), _mm_unpackhi_epi8(blue, zero)};
-        const __m128i green16[2] = {_mm_unpacklo_epi8(green, zero), _mm_unpackhi_epi8(green, zero)};
-        const __m128i red16[2] = {_mm_unpacklo_epi8(red, zero), _mm_unpackhi_epi8(red, zero)};
-        const __m128i blueGreen[4] = {
-            _mm_unpacklo_epi16(blue16[0], green16[0]), _mm_unpackhi_epi16(blue16[0], green16[0]),
-            _mm_unpacklo_epi16(blue16[1], green16[1]), _mm_unpackhi_epi16(blue16[1], green16[1])};
-        const __m128i redZero[4] = {_mm_unpacklo_epi16(red16[0], zero), _mm_unpackhi_epi16(red16[0], zero),
-                                    _mm_unpacklo_epi16(red16[1], zero), _mm_unpackhi_epi16(red16[1], zero)};
+    // Sixteen pixels through the tables and the matrix. Four pixels at a time are read as one 8-byte and
+    // one 4-byte word (the bytes in memory order on this little-endian target), and their lanes are
+    // written two pixels to a 64-bit word, which halves the loads and stores of the lookups.
+    void Block(const uint8_t* source, uint8_t* target) const {
+        alignas(16) uint64_t blueGreenLanes[kBlockPixels / 2];
+        alignas(16) uint64_t redLanes[kBlockPixels / 2];
+        for (uint32_t i = 0; i < kBlockPixels / 2; i += 2, source += 12) {
+            uint64_t low;
+            uint32_t high;
+            std::memcpy(&low, source, sizeof low);
+            std::memcpy(&high, source + 8, sizeof high);
+            const auto byte = [](uint64_t bytes, int index) { return static_cast<uint8_t>(bytes >> (8 * index)); };
+            blueGreenLanes[i] = (blueLanes_[byte(low, 0)] | greenLanes_[byte(low, 1)]) |
+                                uint64_t{blueLanes_[byte(low, 3)] | greenLanes_[byte(low, 4)]} << 32;
+            redLanes[i] = redLanes_[byte(low, 2)] | uint64_t{redLanes_[byte(low, 5)]} << 32;
+            blueGreenLanes[i + 1] = (blueLanes_[byte(low, 6)] | greenLanes_[byte(low, 7)]) |
+                                    uint64_t{blueLanes_[byte(high, 1)] | greenLanes_[byte(high, 2)]} << 32;
+            redLanes[i + 1] = redLanes_[byte(high, 0)] | uint64_t{redLanes_[byte(high, 3)]} << 32;
+        }
+        __m128i blueGreen[4];
+        __m128i redZero[4];
+        for (int i = 0; i < 4; ++i) {
+            blueGreen[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(blueGreenLanes) + i);
+            redZero[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(redLanes) + i);
+        }
         StoreInterleaved(ChannelBlock(coefficients_[0], blueGreen, redZero),
                          ChannelBlock(coefficients_[1], blueGreen, redZero),
                          ChannelBlock(coefficients_[2], blueGreen, redZero), target);
@@ -163,7 +170,10 @@ class TableMatrixMapper {
     const ColourMatrix m_;
     const uint32_t blockWidth_;  // the pixels the vector pass takes: whole blocks, none for a wide matrix
     const ChannelCoefficients coefficients_[3];
-    std::vector<uint8_t> planes_;
+    // The tables' levels placed in the lanes of a block: blue low, green high, red low.
+    uint32_t blueLanes_[256];
+    uint32_t greenLanes_[256];
+    uint32_t redLanes_[256];
 };
 
 void MapThroughTablesOnly(const DisplayTables& tables, const uint8_t* source, uint8_t* target, uint32_t width) {

@@ -1,5 +1,6 @@
 #include "core/imaging/preview_pipeline.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <new>
 #include <utility>
@@ -35,16 +36,23 @@ std::optional<PreviewPixels> PixelsOf(std::span<const uint8_t> preview) {
     return PreviewPixels{preview.data() + layout->pixelOffset, layout->width, layout->height, layout->stride};
 }
 
-// The image the screen shows is made in a copy; none when memory for it is refused.
+// The image the screen shows is made in a buffer of the preview's layout; none when memory for it is
+// refused. Every pixel is mapped into it afterwards, so only the padding at the end of each row is
+// taken from the preview.
 std::optional<RenderedImage> WorkingCopy(const PreviewPixels& preview) {
     RenderedImage image;
     image.width = preview.width;
     image.height = preview.height;
     image.rowBytes = preview.rowBytes;
     try {
-        image.pixels.assign(preview.rows, preview.rows + size_t{preview.rowBytes} * preview.height);
+        image.pixels.resize(size_t{preview.rowBytes} * preview.height);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
+    }
+    const size_t pixelBytes = 3 * size_t{static_cast<uint32_t>(preview.width)};
+    for (size_t offset = 0; offset < image.pixels.size(); offset += preview.rowBytes) {
+        std::copy(preview.rows + offset + pixelBytes, preview.rows + offset + preview.rowBytes,
+                  image.pixels.data() + offset + pixelBytes);
     }
     return image;
 }

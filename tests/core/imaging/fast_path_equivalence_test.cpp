@@ -222,5 +222,31 @@ TEST(FastPathEquivalenceTest, PipelineMatchesTheReferenceStepsForEveryTypeAndDis
     }
 }
 
+// The pixels are mapped into a fresh buffer; the bytes that pad each row still come from the preview.
+TEST(FastPathEquivalenceTest, TrueColourImageKeepsThePreviewsRowPadding) {
+    Random random(5);
+    const RenderedImage source = random.Image(5, 3);
+    PackedDib preview = test::Preview(source.width, source.height, [&](int32_t x, int32_t y) {
+        const uint8_t* p = test::PixelAt(const_cast<RenderedImage&>(source), x, y);
+        return Bgr{p[0], p[1], p[2]};
+    });
+    for (int32_t y = 0; y < source.height; ++y) {
+        preview[kInfoHeaderBytes + size_t{source.rowBytes} * y + 15] = static_cast<uint8_t>(0xA0 + y);
+    }
+    PreviewAdjustments in;
+    in.preview = preview;
+    in.toneMap = BuiltInToneMaps()[0].toneMap;
+    ToneTables tables;
+    const std::optional<PreviewRendering> rendering = RenderPreview(in, tables);
+    ASSERT_TRUE(rendering);
+    ASSERT_EQ(rendering->path, DisplayPath::kTrueColour);
+    RenderedImage expected = source;
+    test::ReferenceMap(expected, tables.displayTables, BuildPreviewColourMatrix(in.iproc[iproc::kSaturation], false));
+    for (int32_t y = 0; y < source.height; ++y) {
+        expected.pixels[size_t{source.rowBytes} * y + 15] = static_cast<uint8_t>(0xA0 + y);
+    }
+    EXPECT_EQ(rendering->image.pixels, expected.pixels);
+}
+
 }  // namespace
 }  // namespace korva
