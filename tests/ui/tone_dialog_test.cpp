@@ -95,7 +95,7 @@ TEST_F(ToneDialogTest, TypedAndDraggedPointsReachTheScanTables) {
     const int height = area.bottom - area.top;
     const POINT start{area.left + 192 * width / 255, area.top + (255 - Level(dialog, 3)) * height / 255};
     const POINT target{start.x, area.top + 3 * height / 4};
-    ::SetForegroundWindow(dialog);
+    BringToFront(Harness(), dialog);
     SendMouse(0, start);
     Settle();
     SendMouse(MOUSEEVENTF_LEFTDOWN, start);
