@@ -1,4 +1,5 @@
-// The pixel loops of the colour matrix: the table lookups into the lanes of SSE2 vectors, the matrix on those vectors.
+// The pixel loops of the colour matrix: each channel's table level and coefficients looked up together as
+// the terms of the three sums, added and divided in SSE2 vectors.
 #include <emmintrin.h>
 
 #include <cstddef>
@@ -40,19 +41,6 @@ bool FitsSixteenBits(const ColourMatrix& matrix) {
     return true;
 }
 
-// The coefficients of one output channel as two multiplier vectors for pairs of 16-bit lanes: (blue,
-// green) pairs and (red, 0) pairs.
-struct ChannelCoefficients {
-    __m128i blueGreen;
-    __m128i red;
-};
-
-ChannelCoefficients CoefficientsOf(const std::array<int32_t, 3>& row) {
-    const auto low = [](int32_t m) { return static_cast<uint32_t>(m) & 0xFFFFu; };
-    return {_mm_set1_epi32(static_cast<int32_t>(low(row[0]) | (low(row[1]) << 16))),
-            _mm_set1_epi32(static_cast<int32_t>(low(row[2])))};
-}
-
 // Eight 32-bit sums (low, high) to eight levels in 16-bit lanes. Sums beyond the 16-bit range saturate
 // to levels that clamp the same way.
 inline __m128i Fiftieths(__m128i low, __m128i high) {
@@ -62,43 +50,23 @@ inline __m128i Fiftieths(__m128i low, __m128i high) {
     return _mm_srli_epi16(_mm_mulhi_epu16(sums, _mm_set1_epi16(kFiftiethMultiplier)), kFiftiethShift);
 }
 
-// One output channel of sixteen pixels, from the channels widened to 16 bits and paired.
-inline __m128i ChannelBlock(const ChannelCoefficients& c, const __m128i blueGreen[4], const __m128i red[4]) {
-    __m128i sums[4];
-    for (int i = 0; i < 4; ++i) {
-        sums[i] = _mm_add_epi32(_mm_madd_epi16(blueGreen[i], c.blueGreen), _mm_madd_epi16(red[i], c.red));
-    }
-    return _mm_packus_epi16(Fiftieths(sums[0], sums[1]), Fiftieths(sums[2], sums[3]));
-}
-
-// Sixteen pixels from their blue, green and red planes to 48 bytes of blue, green, red triples. Four
-// pixels at a time become 32-bit blue, green, red, 0 words, each 64-bit half is squeezed to its two
-// pixels' 6 bytes and the halves are joined to 12 bytes; the four twelves fill three 16-byte stores.
-inline void StoreInterleaved(__m128i blue, __m128i green, __m128i red, uint8_t* target) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i blueGreen[2] = {_mm_unpacklo_epi8(blue, green), _mm_unpackhi_epi8(blue, green)};
-    const __m128i redZero[2] = {_mm_unpacklo_epi8(red, zero), _mm_unpackhi_epi8(red, zero)};
+// Four pixels' 32-bit blue, green, red, 0 words packed to their 12 bytes in the low three quarters: each
+// 64-bit half is squeezed to its two pixels' 6 bytes and the halves are joined.
+inline __m128i TwelveBytes(__m128i words) {
     const __m128i lowPixel = _mm_set1_epi64x(0x0000000000FFFFFF);
     const __m128i highPixel = _mm_set1_epi64x(0x0000FFFFFF000000);
     const __m128i firstSix = _mm_set_epi32(0, 0, 0x0000FFFF, -1);
     const __m128i nextSix = _mm_set_epi32(0, -1, static_cast<int32_t>(0xFFFF0000u), 0);
-    __m128i twelves[4];
-    for (int i = 0; i < 4; ++i) {
-        const __m128i words = (i % 2 == 0) ? _mm_unpacklo_epi16(blueGreen[i / 2], redZero[i / 2])
-                                           : _mm_unpackhi_epi16(blueGreen[i / 2], redZero[i / 2]);
-        const __m128i sixes =
-            _mm_or_si128(_mm_and_si128(words, lowPixel), _mm_and_si128(_mm_srli_epi64(words, 8), highPixel));
-        twelves[i] = _mm_or_si128(_mm_and_si128(sixes, firstSix), _mm_and_si128(_mm_srli_si128(sixes, 2), nextSix));
-    }
-    auto* out = reinterpret_cast<__m128i*>(target);
-    _mm_storeu_si128(out, _mm_or_si128(twelves[0], _mm_slli_si128(twelves[1], 12)));
-    _mm_storeu_si128(out + 1, _mm_or_si128(_mm_srli_si128(twelves[1], 4), _mm_slli_si128(twelves[2], 8)));
-    _mm_storeu_si128(out + 2, _mm_or_si128(_mm_srli_si128(twelves[2], 8), _mm_slli_si128(twelves[3], 4)));
+    const __m128i sixes =
+        _mm_or_si128(_mm_and_si128(words, lowPixel), _mm_and_si128(_mm_srli_epi64(words, 8), highPixel));
+    return _mm_or_si128(_mm_and_si128(sixes, firstSix), _mm_and_si128(_mm_srli_si128(sixes, 2), nextSix));
 }
 
-// A row a block at a time: the table lookups straight into the 32-bit lanes the
-// matrix multiplies (blue and green levels paired, red beside a zero), then the matrix on vectors of those
-// lanes, stored as pixels. The pixels beyond the last whole block go one at a time.
+// A row a block at a time. For each level of each input channel a table holds that channel's term of
+// every output channel's sum (the coefficient times the display-table level) in the 32-bit lanes blue,
+// green, red, 0, so a pixel's three sums are the sum of three table rows. Four pixels' sums become their
+// levels in one vector of bytes, which is squeezed to their 12 bytes. The pixels beyond the last whole
+// block go one at a time.
 class TableMatrixMapper {
   public:
     TableMatrixMapper(const DisplayTables& tables, const ColourMatrix& matrix, uint32_t width)
@@ -106,12 +74,17 @@ class TableMatrixMapper {
           green_(tables[kChannelGreen]),
           red_(tables[kChannelRed]),
           m_(matrix),
-          blockWidth_(FitsSixteenBits(matrix) ? width / kBlockPixels * kBlockPixels : 0),
-          coefficients_{CoefficientsOf(matrix[0]), CoefficientsOf(matrix[1]), CoefficientsOf(matrix[2])} {
+          blockWidth_(FitsSixteenBits(matrix) ? width / kBlockPixels * kBlockPixels : 0) {
+        if (blockWidth_ == 0) {
+            return;  // every pixel goes one at a time; the terms of a wide matrix might not fit 32 bits
+        }
         for (uint32_t v = 0; v < 256; ++v) {
-            blueLanes_[v] = blue_[v];
-            greenLanes_[v] = uint32_t{green_[v]} << 16;
-            redLanes_[v] = red_[v];
+            for (size_t c = 0; c < 3; ++c) {
+                blueTerms_[v][c] = matrix[c][0] * blue_[v];
+                greenTerms_[v][c] = matrix[c][1] * green_[v];
+                redTerms_[v][c] = matrix[c][2] * red_[v];
+            }
+            blueTerms_[v][3] = greenTerms_[v][3] = redTerms_[v][3] = 0;
         }
     }
 
@@ -134,34 +107,31 @@ class TableMatrixMapper {
         target[2] = ClampedFiftieth(m_[2][0] * b + m_[2][1] * g + m_[2][2] * r);
     }
 
-    // Sixteen pixels through the tables and the matrix. Four pixels at a time are read as one 8-byte and
-    // one 4-byte word (the bytes in memory order on this little-endian target), and their lanes are
-    // written two pixels to a 64-bit word, which halves the loads and stores of the lookups.
+    // The three sums of one pixel in the lanes blue, green, red, 0. With 16-bit coefficients every term
+    // and sum fits 32 bits.
+    __m128i Sums(const uint8_t* source) const {
+        const auto row = [](const int32_t(&terms)[256][4], uint8_t level) {
+            return _mm_load_si128(reinterpret_cast<const __m128i*>(terms[level]));
+        };
+        return _mm_add_epi32(_mm_add_epi32(row(blueTerms_, source[0]), row(greenTerms_, source[1])),
+                             row(redTerms_, source[2]));
+    }
+
+    // Four pixels' 12 bytes in the low three quarters of a vector.
+    __m128i FourPixels(const uint8_t* source) const {
+        const __m128i levels =
+            _mm_packus_epi16(Fiftieths(Sums(source), Sums(source + 3)), Fiftieths(Sums(source + 6), Sums(source + 9)));
+        return TwelveBytes(levels);
+    }
+
+    // Sixteen pixels: four times four pixels' 12 bytes, joined into three 16-byte stores.
     void Block(const uint8_t* source, uint8_t* target) const {
-        alignas(16) uint64_t blueGreenLanes[kBlockPixels / 2];
-        alignas(16) uint64_t redLanes[kBlockPixels / 2];
-        for (uint32_t i = 0; i < kBlockPixels / 2; i += 2, source += 12) {
-            uint64_t low;
-            uint32_t high;
-            std::memcpy(&low, source, sizeof low);
-            std::memcpy(&high, source + 8, sizeof high);
-            const auto byte = [](uint64_t bytes, int index) { return static_cast<uint8_t>(bytes >> (8 * index)); };
-            blueGreenLanes[i] = (blueLanes_[byte(low, 0)] | greenLanes_[byte(low, 1)]) |
-                                uint64_t{blueLanes_[byte(low, 3)] | greenLanes_[byte(low, 4)]} << 32;
-            redLanes[i] = redLanes_[byte(low, 2)] | uint64_t{redLanes_[byte(low, 5)]} << 32;
-            blueGreenLanes[i + 1] = (blueLanes_[byte(low, 6)] | greenLanes_[byte(low, 7)]) |
-                                    uint64_t{blueLanes_[byte(high, 1)] | greenLanes_[byte(high, 2)]} << 32;
-            redLanes[i + 1] = redLanes_[byte(high, 0)] | uint64_t{redLanes_[byte(high, 3)]} << 32;
-        }
-        __m128i blueGreen[4];
-        __m128i redZero[4];
-        for (int i = 0; i < 4; ++i) {
-            blueGreen[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(blueGreenLanes) + i);
-            redZero[i] = _mm_load_si128(reinterpret_cast<const __m128i*>(redLanes) + i);
-        }
-        StoreInterleaved(ChannelBlock(coefficients_[0], blueGreen, redZero),
-                         ChannelBlock(coefficients_[1], blueGreen, redZero),
-                         ChannelBlock(coefficients_[2], blueGreen, redZero), target);
+        const __m128i twelves[4] = {FourPixels(source), FourPixels(source + 12), FourPixels(source + 24),
+                                    FourPixels(source + 36)};
+        auto* out = reinterpret_cast<__m128i*>(target);
+        _mm_storeu_si128(out, _mm_or_si128(twelves[0], _mm_slli_si128(twelves[1], 12)));
+        _mm_storeu_si128(out + 1, _mm_or_si128(_mm_srli_si128(twelves[1], 4), _mm_slli_si128(twelves[2], 8)));
+        _mm_storeu_si128(out + 2, _mm_or_si128(_mm_srli_si128(twelves[2], 8), _mm_slli_si128(twelves[3], 4)));
     }
 
     const ToneCurve& blue_;
@@ -169,11 +139,10 @@ class TableMatrixMapper {
     const ToneCurve& red_;
     const ColourMatrix m_;
     const uint32_t blockWidth_;  // the pixels the vector pass takes: whole blocks, none for a wide matrix
-    const ChannelCoefficients coefficients_[3];
-    // The tables' levels placed in the lanes of a block: blue low, green high, red low.
-    uint32_t blueLanes_[256];
-    uint32_t greenLanes_[256];
-    uint32_t redLanes_[256];
+    // Each input channel's terms of the output sums by its level, in the lanes blue, green, red, 0.
+    alignas(16) int32_t blueTerms_[256][4];
+    alignas(16) int32_t greenTerms_[256][4];
+    alignas(16) int32_t redTerms_[256][4];
 };
 
 void MapThroughTablesOnly(const DisplayTables& tables, const uint8_t* source, uint8_t* target, uint32_t width) {
