@@ -98,10 +98,11 @@ TEST_F(SettingsCaptureTest, ColourMatchingNeedsTheSwitchAColourTypeAndNoNegative
         int32_t windows95Icm, docSource, optionUnit, imageType;
         bool active;
     } cases[] = {
-        {1, 0, 1, 1, true},  {0, 0, 1, 1, false},  // the switch off
-        {1, 1, 1, 1, false},                       // the film unit's negatives
-        {1, 1, 0, 1, true},                        // the feeder
-        {1, 0, 1, 4, false},                       // a grey type
+        {1, 0, 1, 1, true},   // the flatbed, the colour type
+        {0, 0, 1, 1, false},  // the switch off
+        {1, 1, 1, 1, false},  // the film unit's negatives
+        {1, 1, 0, 1, true},   // the feeder
+        {1, 0, 1, 4, false},  // a grey type
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.windows95Icm << " " << c.docSource << " " << c.optionUnit << " "
