@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <lcms2.h>
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 
-#include "tools/common/scanner_colour_response.h"
+#include "tools/datasource/scanner_response.h"
+#include "tools/datasource/test_document.h"
 
 namespace {
 
@@ -17,22 +18,11 @@ using Rgb = std::array<uint8_t, 3>;
 constexpr Rgb kPatches[] = {{220, 40, 40},  {40, 190, 40}, {30, 60, 200}, {40, 220, 220},  {200, 40, 200},
                             {230, 220, 40}, {20, 20, 20},  {90, 90, 90},  {160, 160, 160}, {250, 250, 250}};
 
-double SrgbToLinear(uint8_t value) {
-    const double v = value / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-// What the simulated scanner delivers for a true colour, computed from the response's own constants.
-Rgb ScannerResponse(const Rgb& truth) {
-    Rgb device{};
-    for (int row = 0; row < 3; ++row) {
-        double mixed = 0;
-        for (int k = 0; k < 3; ++k) {
-            mixed += korva::tools::kCrossTalk[row][k] * SrgbToLinear(truth[k]);
-        }
-        device[row] = static_cast<uint8_t>(std::lround(255.0 * std::pow(mixed, 1.0 / korva::tools::kEncodingGamma)));
-    }
-    return device;
+// What the simulated scanner delivers for a true colour.
+Rgb Scanned(const Rgb& truth) {
+    korva::sim::ScannerResponse response(255);
+    const korva::sim::DeviceRgb device = response.Sample({truth[2], truth[1], truth[0]});
+    return {static_cast<uint8_t>(device[0]), static_cast<uint8_t>(device[1]), static_cast<uint8_t>(device[2])};
 }
 
 class ProfileToLab {
@@ -81,7 +71,7 @@ TEST(ScannerProfileTest, TheSimulatedScannerProfileBringsThePatchesBackToTheirTr
     double worstUnmatched = 0;
     for (const Rgb& patch : kPatches) {
         cmsCIELab expected = truth(patch);
-        const Rgb device = ScannerResponse(patch);
+        const Rgb device = Scanned(patch);
         cmsCIELab matched = simulated(device);
         EXPECT_LT(cmsDeltaE(&expected, &matched), 2.0) << int{patch[0]} << "," << int{patch[1]} << "," << int{patch[2]};
         // The other models' profile reads the device values as sRGB.

@@ -4,22 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "core/preview/packed_dib.h"
+#include "test_images.h"
 
 namespace korva {
 namespace {
 
-// A 4 x 3 picture whose pixel (x, y), counted from the top, has red 10x + y, green 100 and blue 200.
+// A 4 x 3 picture whose pixel (x, y), counted from the top, has red 10x + y, green 100 and blue 200; the
+// bitmap holds the bottom row first.
 PackedDib Picture() {
-    PackedDib dib = MakePackedDib24(4, 3);
-    for (int y = 0; y < 3; ++y) {
-        uint8_t* row = dib.data() + kInfoHeaderBytes + static_cast<size_t>(2 - y) * Stride24(4);
-        for (int x = 0; x < 4; ++x) {
-            row[x * 3] = 200;
-            row[x * 3 + 1] = 100;
-            row[x * 3 + 2] = static_cast<uint8_t>(10 * x + y);
-        }
-    }
-    return dib;
+    return test::Preview(4, 3, [](int32_t x, int32_t row) {
+        return test::Bgr{200, 100, static_cast<uint8_t>(10 * x + (2 - row))};
+    });
 }
 
 TEST(AverageSquareTest, AveragesTheSquareCutToThePicture) {

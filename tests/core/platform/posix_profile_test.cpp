@@ -36,11 +36,13 @@ TEST_F(PosixProfileTest, BooleansAreTrueOnlyForExactlyOne) {
     EXPECT_TRUE(ReadBool(profile, Ini(), "S", "Missing", true));
 }
 
-TEST_F(PosixProfileTest, NamesMatchWithoutRegardToCaseAndValuesAreTrimmed) {
+TEST_F(PosixProfileTest, FileSectionAndKeyNamesMatchWithoutRegardToCaseAndValuesAreTrimmed) {
     dir.WriteFile("\\LOMTWNS.ini", "[QXTWAINds]\nVersion =  1.10E extra  \nQuoted=\"  a b \"\n");
     EXPECT_EQ(profile.ReadString(Ini(), "qxtwainds", "VERSION", "0.00", 80), "1.10E extra");
     EXPECT_EQ(profile.ReadString(Ini(), "QXTWAINds", "Quoted", "", 80), "  a b ");
     EXPECT_EQ(profile.ReadString(Ini(), "QXTWAINds", "Missing", "0.00", 80), "0.00");
+    dir.WriteFile("\\TWAIN_32\\VELDRIX\\lomtwns.INI", "[S]\nk=v\n");
+    EXPECT_EQ(profile.ReadString(dir.Win("\\twain_32\\veldrix\\LOMTWNS.ini"), "S", "k", "", 80), "v");
 }
 
 TEST_F(PosixProfileTest, StringsAreCutToTheBuffer) {
@@ -70,11 +72,6 @@ TEST_F(PosixProfileTest, DeletingRemovesTheFile) {
     EXPECT_FALSE(dir.Exists("\\LOMTWNS.ini"));
     EXPECT_EQ(profile.ReadString(Ini(), "S", "k", "gone", 80), "gone");
     EXPECT_FALSE(profile.DeleteProfileFile(Ini()));
-}
-
-TEST_F(PosixProfileTest, FileNamesMatchWithoutRegardToCase) {
-    dir.WriteFile("\\TWAIN_32\\VELDRIX\\lomtwns.INI", "[S]\nk=v\n");
-    EXPECT_EQ(profile.ReadString(dir.Win("\\twain_32\\veldrix\\LOMTWNS.ini"), "S", "k", "", 80), "v");
 }
 
 }  // namespace

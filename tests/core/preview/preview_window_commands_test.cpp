@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 #include "core/preview/packed_dib.h"
 #include "core/preview/pane_ids.h"
 #include "core/preview/preview_window_model.h"
+#include "imaging/test_images.h"
 #include "pane_model_fixture.h"
 
 namespace korva {
@@ -143,20 +143,21 @@ TEST_F(PreviewWindowCommandsTest, ADuplicateAtTheRightBorderLandsFivePixelsIn) {
 }
 
 TEST_F(PreviewWindowCommandsTest, LocateOnAWhitePreviewFindsNothingAndLeavesNoMarquee) {
-    PackedDib white = MakePackedDib24(300, 388);
-    std::fill(white.begin() + kInfoHeaderBytes, white.end(), uint8_t{255});
-    PaneActions locate = model.LocatePicture(white);
+    // A white preview, or one with a black square from (60, 100) to (159, 199), y counted from the top.
+    const auto preview = [](bool square) {
+        return test::Preview(300, 388, [=](int32_t x, int32_t row) {
+            const int32_t y = 387 - row;
+            return test::Grey(square && x >= 60 && x <= 159 && y >= 100 && y <= 199 ? 0 : 255);
+        });
+    };
+    PaneActions locate = model.LocatePicture(preview(false));
     EXPECT_EQ(model.Marquees().Count(), 0);
     EXPECT_EQ(Count<MarkChanged>(locate), 0);
     EXPECT_EQ(One<SelectSizeChoice>(locate).id, pane::kIdSizeCustom);
     EXPECT_EQ(One<StoreTabSelection>(locate).rect, Rect{});
 
-    const uint32_t stride = Stride24(300);
-    for (int32_t y = 100; y <= 199; ++y) {  // a black square from (60, 100) to (159, 199)
-        uint8_t* row = white.data() + kInfoHeaderBytes + size_t{stride} * (387 - y);
-        std::fill(row + 3 * 60, row + 3 * 160, uint8_t{0});
-    }
-    locate = model.LocatePicture(white);
+    const PackedDib square = preview(true);
+    locate = model.LocatePicture(square);
     ASSERT_EQ(model.Marquees().Count(), 1);
     EXPECT_EQ(model.View().currentRect, (Rect{60, 99, 160, 199}));
     EXPECT_EQ(One<SetControlText>(locate).text, "1");
@@ -165,7 +166,7 @@ TEST_F(PreviewWindowCommandsTest, LocateOnAWhitePreviewFindsNothingAndLeavesNoMa
     EXPECT_EQ(One<StoreTabSelection>(locate).rect, (Rect{60, 99, 160, 199}));
 
     model.Settings().scaleLocked = true;
-    EXPECT_TRUE(model.LocatePicture(white).empty());
+    EXPECT_TRUE(model.LocatePicture(square).empty());
 }
 
 TEST_F(PreviewWindowCommandsTest, ATargetSizeUnderAnOutputLockShapesTheRectangleWhenTheWindowExists) {

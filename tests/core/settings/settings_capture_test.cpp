@@ -94,21 +94,27 @@ TEST_F(SettingsCaptureTest, ApplyingABlockLimitsItsIndicesAndPlacesTheSelection)
 }
 
 TEST_F(SettingsCaptureTest, ColourMatchingNeedsTheSwitchAColourTypeAndNoNegativeFilm) {
-    SettingsBlock b;
-    b.imageType = 1;
-    settings.windows95Icm = 1;
-    context.Set(ctx::optionUnit, 1);
-    ApplySettingsBlock(settings, view, context, b, services.strings, true);
-    EXPECT_TRUE(settings.colorMatchActive);
-
-    b.docSource = 1;
-    ApplySettingsBlock(settings, view, context, b, services.strings, true);
-    EXPECT_FALSE(settings.colorMatchActive);
-
-    b.docSource = 0;
-    b.imageType = 4;
-    ApplySettingsBlock(settings, view, context, b, services.strings, true);
-    EXPECT_FALSE(settings.colorMatchActive);
+    const struct {
+        int32_t windows95Icm, docSource, optionUnit, imageType;
+        bool active;
+    } cases[] = {
+        {1, 0, 1, 1, true},   // the flatbed, the colour type
+        {0, 0, 1, 1, false},  // the switch off
+        {1, 1, 1, 1, false},  // the film unit's negatives
+        {1, 1, 0, 1, true},   // the feeder
+        {1, 0, 1, 4, false},  // a grey type
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.windows95Icm << " " << c.docSource << " " << c.optionUnit << " "
+                                        << c.imageType);
+        settings.windows95Icm = c.windows95Icm;
+        context.Set(ctx::optionUnit, c.optionUnit);
+        SettingsBlock b;
+        b.docSource = c.docSource;
+        b.imageType = c.imageType;
+        ApplySettingsBlock(settings, view, context, b, services.strings, true);
+        EXPECT_EQ(settings.colorMatchActive, c.active);
+    }
 }
 
 }  // namespace

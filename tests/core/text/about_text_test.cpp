@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/text/builtin_strings.h"
 
@@ -10,53 +11,49 @@ namespace korva {
 namespace {
 
 TEST(AboutTextTest, OnlySmallBoxesGrowToTheMinimumAndAreCentred) {
-    const AboutPlacement p = PlaceAboutBox(1024, 768, 300, 150);
-    EXPECT_TRUE(p.grow);
-    EXPECT_EQ(p.width, 486);
-    EXPECT_EQ(p.height, 206);
-    EXPECT_EQ(p.x, 269);  // (1024 - 486) / 2
-    EXPECT_EQ(p.y, 281);  // (768 - 206) / 2
-
-    // Integer division drops the odd pixel; one side too small is enough to grow.
-    const AboutPlacement wide = PlaceAboutBox(1023, 767, 600, 100);
-    EXPECT_TRUE(wide.grow);
-    EXPECT_EQ(wide.width, 600);
-    EXPECT_EQ(wide.height, 206);
-    EXPECT_EQ(wide.x, 211);
-    EXPECT_EQ(wide.y, 280);
-
-    // A desktop narrower than the box puts it left of the desktop's origin.
-    const AboutPlacement narrow = PlaceAboutBox(400, 300, 100, 100);
-    EXPECT_EQ(narrow.x, -43);
-    EXPECT_EQ(narrow.y, 47);
-
-    // Boxes large enough keep their place.
-    EXPECT_FALSE(PlaceAboutBox(1024, 768, 486, 206).grow);
-    EXPECT_FALSE(PlaceAboutBox(1024, 768, 500, 300).grow);
+    const struct {
+        int32_t desktopWidth, desktopHeight, boxWidth, boxHeight;
+        bool grow;
+        int32_t width, height, x, y;
+    } cases[] = {
+        {1024, 768, 300, 150, true, 486, 206, 269, 281},  // (1024 - 486) / 2, (768 - 206) / 2
+        // Integer division drops the odd pixel; one side too small is enough to grow.
+        {1023, 767, 600, 100, true, 600, 206, 211, 280},
+        // A desktop narrower than the box puts it left of the desktop's origin.
+        {400, 300, 100, 100, true, 486, 206, -43, 47},
+        // Boxes large enough keep their size.
+        {1024, 768, 486, 206, false, 486, 206, 269, 281},
+        {1024, 768, 500, 300, false, 500, 300, 262, 234},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.boxWidth << " x " << c.boxHeight << " on " << c.desktopWidth);
+        const AboutPlacement p = PlaceAboutBox(c.desktopWidth, c.desktopHeight, c.boxWidth, c.boxHeight);
+        EXPECT_EQ(std::tuple(p.grow, p.width, p.height, p.x, p.y), std::tuple(c.grow, c.width, c.height, c.x, c.y));
+    }
 }
 
-TEST(AboutTextTest, VersionLineTakesTheVersionFromItsFirstDigitToTheNextBlank) {
-    EXPECT_EQ(AboutVersionLine(BuiltinString(4)), "for Veravodozod Ver. 1.10E");
-    EXPECT_EQ(AboutVersionLine("v2.5\tbeta"), "for Veravodozod Ver. 2.5");
-    EXPECT_EQ(AboutVersionLine("3"), "for Veravodozod Ver. 3");
+TEST(AboutTextTest, VersionLineTakesTheVersionFromItsFirstDigitToTheNextBlankOrFallsBackToZero) {
+    const std::pair<std::string, const char*> cases[] = {
+        {std::string(BuiltinString(4)), "1.10E"},
+        {"v2.5\tbeta", "2.5"},
+        {"3", "3"},
+        // Without a digit in the first forty characters: 0.
+        {"Version", "0"},
+        {"", "0"},
+        {std::string(39, 'x') + "7.1", "7.1"},
+        {std::string(40, 'x') + "7.1", "0"},
+    };
+    for (const auto& [text, version] : cases) {
+        EXPECT_EQ(AboutVersionLine(text), std::string("for Veravodozod Ver. ") + version) << text;
+    }
 }
 
-TEST(AboutTextTest, VersionLineFallsBackToZeroWithoutADigitInTheFirstFortyCharacters) {
-    EXPECT_EQ(AboutVersionLine("Version"), "for Veravodozod Ver. 0");
-    EXPECT_EQ(AboutVersionLine(""), "for Veravodozod Ver. 0");
-    EXPECT_EQ(AboutVersionLine(std::string(39, 'x') + "7.1"), "for Veravodozod Ver. 7.1");
-    EXPECT_EQ(AboutVersionLine(std::string(40, 'x') + "7.1"), "for Veravodozod Ver. 0");
-}
-
-TEST(AboutTextTest, VersionOriginMovesLeftForTallCaptions) {
-    const TextOrigin shortCaptions = AboutVersionOrigin(486, 206, 18);
-    EXPECT_EQ(shortCaptions.x, 286);
-    EXPECT_EQ(shortCaptions.y, 91);
-    EXPECT_EQ(AboutVersionOrigin(486, 206, 20).x, 286);
-    const TextOrigin tallCaptions = AboutVersionOrigin(486, 206, 22);
-    EXPECT_EQ(tallCaptions.x, 241);
-    EXPECT_EQ(tallCaptions.y, 91);
-    EXPECT_EQ(AboutVersionOrigin(486, 206, 21).x, shortCaptions.x - 45);
+TEST(AboutTextTest, VersionOriginMovesLeftForCaptionsTallerThanTwentyPixels) {
+    for (const auto& [captionHeight, x] :
+         {std::pair{18, 286}, std::pair{20, 286}, std::pair{21, 241}, std::pair{22, 241}}) {
+        const TextOrigin origin = AboutVersionOrigin(486, 206, captionHeight);
+        EXPECT_EQ(std::tuple(origin.x, origin.y), std::tuple(x, 91)) << captionHeight;
+    }
 }
 
 }  // namespace

@@ -3,22 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/preview/packed_dib.h"
+#include "imaging/test_images.h"
 
 namespace korva {
 namespace {
 
 // A 64 x 32 preview whose left half has grey level `left` and right half `right`.
 PackedDib TwoHalves(uint8_t left, uint8_t right) {
-    PackedDib image = MakePackedDib24(64, 32);
-    const uint32_t stride = Stride24(64);
-    for (uint32_t row = 0; row < 32; ++row) {
-        for (uint32_t x = 0; x < 64; ++x) {
-            for (uint32_t c = 0; c < 3; ++c) {
-                image[kInfoHeaderBytes + row * stride + x * 3 + c] = x < 32 ? left : right;
-            }
-        }
-    }
-    return image;
+    return test::Preview(64, 32, [&](int32_t x, int32_t) { return test::Grey(x < 32 ? left : right); });
 }
 
 int32_t HighlightAfter(const PackedDib& image, const Rect& selection) {
