@@ -191,14 +191,7 @@ TEST_F(MarqueeStripTest, TheDeleteKeyActsAfterAClickOnThePane) {
     ASSERT_EQ(Text(main_, 737), "1");
     ASSERT_NE(::GetFocus(), pane);
     // The mouse rests inside the marquee, so the click neither draws nor replaces one.
-    POINT inside{100, 140};
-    ::ClientToScreen(pane, &inside);
-    ::SetCursorPos(inside.x, inside.y);
-    POINT at{};
-    for (int i = 0; i < 50 && (!::GetCursorPos(&at) || at.x != inside.x || at.y != inside.y); ++i) {
-        ::Sleep(10);
-    }
-    ASSERT_EQ(at.x, inside.x);
+    PlacePointer(Harness(), pane, 100, 140);
     ::SendMessageA(pane, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     ::SendMessageA(pane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 140));
     ::SendMessageA(pane, WM_LBUTTONUP, 0, MAKELPARAM(100, 140));

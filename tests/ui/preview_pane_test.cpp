@@ -56,9 +56,7 @@ class PreviewPaneTest : public MainWindowTest {
     // Puts the mouse over a pane point and lets the pane choose its cursor, as the system does before
     // every mouse message; returns the cursor shown.
     HCURSOR HoverAt(int x, int y) {
-        POINT screen{x, y};
-        ::ClientToScreen(pane_, &screen);
-        ::SetCursorPos(screen.x, screen.y);
+        PlacePointer(Harness(), pane_, x, y);
         ::SendMessageA(pane_, WM_SETCURSOR, reinterpret_cast<WPARAM>(pane_), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return ::GetCursor();
     }

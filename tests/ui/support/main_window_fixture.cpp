@@ -71,6 +71,26 @@ void BringToFront(ModuleHarness& harness, HWND window) {
     ASSERT_EQ(::GetActiveWindow(), window);
 }
 
+void PlacePointer(ModuleHarness& harness, HWND window, int x, int y) {
+    POINT target{x, y};
+    ::ClientToScreen(window, &target);
+    const auto there = [&] {
+        POINT at{};
+        return ::GetCursorPos(&at) && at.x == target.x && at.y == target.y;
+    };
+    int steady = 0;
+    for (int i = 0; i < 50 && steady < 2; ++i) {
+        if (!there()) {
+            ::SetCursorPos(target.x, target.y);
+            steady = 0;
+        }
+        ::Sleep(5);
+        harness.Pump();
+        steady = there() ? steady + 1 : 0;
+    }
+    ASSERT_TRUE(there());
+}
+
 std::string EnvironmentFile() {
     return DriverFolder() + "\\SETTINGS\\ENV.stt";
 }

@@ -52,6 +52,11 @@ void Click(HWND dialog, int id);
 // program may still be handing the activation over, and keys and mouse go to the active window only.
 void BringToFront(ModuleHarness& harness, HWND window);
 
+// Puts the mouse pointer at the client point (x, y) of `window` and waits until the system reports it
+// there on two reads in a row: under X a pointer move of an earlier step can still arrive and put the
+// reported position back.
+void PlacePointer(ModuleHarness& harness, HWND window, int x, int y);
+
 class MainWindowTest : public ::testing::Test {
   protected:
     // Creates the harness with `iniBody` in the INI file and activates the user interface.
