@@ -54,34 +54,37 @@ uint8_t* PackRow(uint32_t width, uint8_t* out, White&& white) {
     return out;
 }
 
-// Error diffusion four rows at a time, one row a lane of SSE2 vectors, with the errors as ErrorRows keeps
-// them. A pixel waits for the error of the pixel before it, so a row is one chain of dependent steps;
-// a row needs of the row above only the pixels up to one past its own, so each row runs two pixels behind
-// the one above and the four chains advance side by side. Step s holds column s - 2 r of lane r; the
-// errors of a step are kept as one vector, so the row above comes from the previous steps one lane down,
-// and for the first lanes from the previous four rows. Lanes outside the image hold 0.
-class FourRowDiffusion {
+// Error diffusion eight rows at a time, one row a lane of two SSE2 vectors (rows 0..3 in the upper, 4..7
+// in the lower), with the errors as ErrorRows keeps them. A pixel waits for the error of the pixel before
+// it, so a row is one chain of dependent steps; a row needs of the row above only the pixels up to one past
+// its own, so each row runs two pixels behind the one above and the eight chains advance side by side.
+// Step s holds column s - 2 r of row r. Each vector keeps the errors of its last four steps, so a row
+// finds the row above in the previous steps one lane down: the first lanes of the lower vector in the last
+// lanes of the upper one, those of the upper vector in the lower vector's errors of the previous eight
+// rows, which are the only ones stored. The lower vector reads of the upper one only earlier steps, so the
+// two vectors of a step do not wait for each other. Lanes outside the image hold 0.
+class EightRowDiffusion {
   public:
-    static constexpr uint32_t kRows = 4;
+    static constexpr uint32_t kRows = 8;
 
-    FourRowDiffusion(uint32_t width, const HalftoneMatrix& matrix)
+    EightRowDiffusion(uint32_t width, const HalftoneMatrix& matrix)
         : width_(width),
           steps_(width + kLastLag),
-          errors_(2 * kRows * (steps_ + kBefore + kAfter), 0),
+          errors_(2 * kLanes * (steps_ + kAfter), 0),
           levels_(2 * kRows * steps_, 0),
-          thresholds_(kPhases * kRows * steps_, 0),
+          thresholds_(kRows * steps_, 0),
           white_(steps_ + kBitsPerByte) {
-        // The matrix is 4 or 8 rows high: every other set of four rows has the same thresholds.
+        // The matrix is 4 or 8 rows high: every set of eight rows has the same thresholds.
         const uint32_t mask = matrix.size - 1;
-        for (uint32_t y = 0; y < kPhases * kRows; ++y) {
-            int32_t* limits = Lane(thresholds_.data() + (y / kRows) * kRows * steps_, y % kRows);
+        for (uint32_t y = 0; y < kRows; ++y) {
+            int32_t* limits = Lane(thresholds_.data(), y);
             for (uint32_t x = 0; x < width_; ++x) {
                 limits[kRows * x] = matrix.thresholds[y % matrix.size][x & mask];
             }
         }
     }
 
-    // Sets the levels of the first four rows: levelAt(r, x) is that of column x of row r.
+    // Sets the levels of the first eight rows: levelAt(r, x) is that of column x of row r.
     template <typename LevelAt>
     void SetFirstLevels(LevelAt&& levelAt) {
         int32_t* next = NextLevels();
@@ -90,7 +93,7 @@ class FourRowDiffusion {
         }
     }
 
-    // Packs the decisions of lane `row` like PackRow; the bytes of `white_` are little-endian lanes.
+    // Packs the decisions of row `row` like PackRow; bit r of a byte of `white_` is row r.
     uint8_t* PackLane(uint32_t row, uint8_t* out) const {
         const auto bitsAt = [&](uint32_t x) {
             uint64_t lanes = 0;
@@ -109,49 +112,45 @@ class FourRowDiffusion {
         return out;
     }
 
-    // Runs the four chains over rows y to y + 3 of the image, the rows above being those of the previous
-    // call; meanwhile takes the levels of the next four rows from levelAt, between the steps that wait.
+    // Runs the eight chains over the next eight rows of the image, the rows above being those of the
+    // previous call; meanwhile takes the levels of the eight rows after from levelAt, between the steps.
     template <typename LevelAt>
-    void Decide(uint32_t y, LevelAt&& levelAt) {
+    void Decide(LevelAt&& levelAt) {
         std::swap(current_, previous_);
         levelsNow_ = 1 - levelsNow_;
         int32_t* next = NextLevels();
         // Everything the steps use in locals: the stores of the errors could alias the members.
-        const Pass pass{Errors(previous_, 0),
-                        Errors(current_, 0),
-                        levels_.data() + levelsNow_ * kRows * steps_,
-                        thresholds_.data() + (y / kRows) % kPhases * kRows * steps_,
-                        white_.data(),
-                        static_cast<int32_t>(width_)};
-        Chains chains{};
+        const Pass pass{Errors(previous_),  Errors(current_), levels_.data() + levelsNow_ * kRows * steps_,
+                        thresholds_.data(), white_.data(),    static_cast<int32_t>(width_)};
+        Chains upper{};
+        Chains lower{};
         const uint32_t width = width_;
         const uint32_t steps = steps_;
         const uint32_t full = std::min(width, kLastLag);
         uint32_t s = 0;
         for (; s < full; ++s) {
-            Step<true>(pass, s, chains);
+            Step<true>(pass, s, upper, lower);
             SetLevels(next, s, levelAt);
         }
         for (; s < width; ++s) {
-            Step<false>(pass, s, chains);
+            Step<false>(pass, s, upper, lower);
             SetLevels(next, s, levelAt);
         }
         for (; s < steps; ++s) {
-            Step<true>(pass, s, chains);
+            Step<true>(pass, s, upper, lower);
         }
     }
 
   private:
+    static constexpr uint32_t kLanes = 4;
     static constexpr uint32_t kLag = 2;
     static constexpr uint32_t kLastLag = kLag * (kRows - 1);
-    // Steps read before the first and after the last, all zero.
-    static constexpr uint32_t kBefore = 4;
-    static constexpr uint32_t kAfter = 8;
-    static constexpr uint32_t kPhases = 2;
+    // Steps of the stored errors read after the last, all zero.
+    static constexpr uint32_t kAfter = kLag * kRows;
 
     int32_t* NextLevels() { return levels_.data() + (1 - levelsNow_) * kRows * steps_; }
 
-    // Column x of the four rows, each at its own step.
+    // Column x of the eight rows, each at its own step.
     template <typename LevelAt>
     static void SetLevels(int32_t* levels, uint32_t x, LevelAt& levelAt) {
         for (uint32_t r = 0; r < kRows; ++r) {
@@ -159,13 +158,11 @@ class FourRowDiffusion {
         }
     }
 
-    // Column 0 of lane `row` in four lanes a step.
+    // Column 0 of row `row` in eight lanes a step, the upper vector's first.
     static int32_t* Lane(int32_t* steps, uint32_t row) { return steps + kRows * kLag * row + row; }
 
-    // The errors of step s, in one of the two sets of four rows.
-    int32_t* Errors(uint32_t which, uint32_t s) {
-        return errors_.data() + kRows * (which * (steps_ + kBefore + kAfter) + kBefore + s);
-    }
+    // The stored errors of the lower vector, in one of the two sets of eight rows.
+    int32_t* Errors(uint32_t which) { return errors_.data() + which * kLanes * (steps_ + kAfter); }
     static __m128i Load(const int32_t* lanes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes)); }
 
     // Division by 4 and by 8 truncating toward zero: negative sums are raised by 3 or 7 first.
@@ -181,12 +178,22 @@ class FourRowDiffusion {
         return _mm_or_si128(_mm_slli_si128(own, 4), _mm_srli_si128(previous, 12));
     }
 
-    // The errors of the last four steps, kept in registers: each step waits for the one before.
+    // The errors of a vector's last four steps, kept in registers: each step waits for the one before.
     struct Chains {
         __m128i before;
         __m128i twoBefore;
         __m128i threeBefore;
         __m128i fourBefore;
+    };
+
+    // The four rows above a vector where its step reads them: in the last lane the row just above its
+    // first lane at columns p - 1, p and p + 1, in the last two lanes the rows two above its first two
+    // lanes at their column p.
+    struct Above {
+        __m128i left;
+        __m128i same;
+        __m128i right;
+        __m128i twoAbove;
     };
 
     struct Pass {
@@ -199,34 +206,50 @@ class FourRowDiffusion {
     };
 
     template <bool kEdge>
-    static void Step(const Pass& pass, uint32_t s, Chains& chains) {
-        const int32_t* above = pass.above + kRows * s;
-        // Column p of lane r reads the row above at p - 1, p and p + 1, and the row two above at p.
-        const __m128i aboveLeft = OneLaneDown(chains.threeBefore, Load(above + 5 * kRows));
-        const __m128i aboveSame = OneLaneDown(chains.twoBefore, Load(above + 6 * kRows));
-        const __m128i twoAbove =
-            _mm_or_si128(_mm_slli_si128(chains.fourBefore, 8), _mm_srli_si128(Load(above + 4 * kRows), 8));
-        // The row above at p + 1 is the newest error but one lane down: it is added last, the lanes from
-        // the previous rows first, so that the chain from the step before is as short as it can be.
-        const __m128i others =
-            _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft),
-                          _mm_add_epi32(chains.twoBefore, _mm_srli_si128(Load(above + 7 * kRows), 12)));
-        const __m128i v = _mm_add_epi32(
-            _mm_add_epi32(Load(pass.levels + kRows * s), Quarter(_mm_add_epi32(aboveSame, chains.before))),
-            Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
-        const __m128i black = _mm_cmplt_epi32(v, Load(pass.thresholds + kRows * s));
-        __m128i error = _mm_sub_epi32(v, _mm_andnot_si128(black, _mm_set1_epi32(255)));
+    static void Step(const Pass& pass, uint32_t s, Chains& upper, Chains& lower) {
+        // Row 0 finds row 7 of the previous pass, 14 steps behind, at steps s + 13 to s + 15, and rows 6
+        // and 7 two above its first two lanes at s + 12; row 4 finds row 3, 8 steps ahead, in the upper
+        // vector's steps s - 3 to s - 1, and rows 2 and 3 at s - 4.
+        const int32_t* above = pass.above + kLanes * s;
+        const Above fromStored{Load(above + 13 * kLanes), Load(above + 14 * kLanes), Load(above + 15 * kLanes),
+                               Load(above + 12 * kLanes)};
+        const Above fromUpper{upper.threeBefore, upper.twoBefore, upper.before, upper.fourBefore};
+        const __m128i upperBlack = Black(pass, s, 0, fromStored, upper);
+        const __m128i lowerBlack = Black(pass, s, kLanes, fromUpper, lower);
         if constexpr (kEdge) {
-            error = _mm_and_si128(error, InsideLanes(s, pass.width));
+            upper.before = _mm_and_si128(upper.before, InsideLanes(s, 0, pass.width));
+            lower.before = _mm_and_si128(lower.before, InsideLanes(s, kLag * kLanes, pass.width));
         }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(pass.own + kRows * s), error);
-        pass.white[s] = static_cast<uint8_t>(~_mm_movemask_ps(_mm_castsi128_ps(black)) & 0xF);
-        chains = {error, chains.before, chains.twoBefore, chains.threeBefore};
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pass.own + kLanes * s), lower.before);
+        const int32_t black =
+            _mm_movemask_ps(_mm_castsi128_ps(upperBlack)) | _mm_movemask_ps(_mm_castsi128_ps(lowerBlack)) << kLanes;
+        pass.white[s] = static_cast<uint8_t>(~black);
     }
 
-    // All ones in the lanes whose column at step s lies in the image.
-    static __m128i InsideLanes(uint32_t s, int32_t width) {
-        const __m128i column = _mm_sub_epi32(_mm_set1_epi32(static_cast<int32_t>(s)), _mm_setr_epi32(0, 2, 4, 6));
+    // Runs one vector's step from lane `first` on: pushes its error into `chains` and returns all ones in
+    // the lanes that are black.
+    static __m128i Black(const Pass& pass, uint32_t s, uint32_t first, const Above& rows, Chains& chains) {
+        // Column p of lane r reads the row above at p - 1, p and p + 1, and the row two above at p.
+        const __m128i aboveLeft = OneLaneDown(chains.threeBefore, rows.left);
+        const __m128i aboveSame = OneLaneDown(chains.twoBefore, rows.same);
+        const __m128i twoAbove = _mm_or_si128(_mm_slli_si128(chains.fourBefore, 8), _mm_srli_si128(rows.twoAbove, 8));
+        // The row above at p + 1 is the newest error but one lane down: it is added last, the lanes from
+        // the previous rows first, so that the chain from the step before is as short as it can be.
+        const __m128i others = _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft),
+                                             _mm_add_epi32(chains.twoBefore, _mm_srli_si128(rows.right, 12)));
+        const __m128i v = _mm_add_epi32(
+            _mm_add_epi32(Load(pass.levels + kRows * s + first), Quarter(_mm_add_epi32(aboveSame, chains.before))),
+            Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
+        const __m128i black = _mm_cmplt_epi32(v, Load(pass.thresholds + kRows * s + first));
+        const __m128i error = _mm_sub_epi32(v, _mm_andnot_si128(black, _mm_set1_epi32(255)));
+        chains = {error, chains.before, chains.twoBefore, chains.threeBefore};
+        return black;
+    }
+
+    // All ones in the lanes whose column at step s lies in the image, for a vector whose first lane runs
+    // `lag` steps behind.
+    static __m128i InsideLanes(uint32_t s, uint32_t lag, int32_t width) {
+        const __m128i column = _mm_sub_epi32(_mm_set1_epi32(static_cast<int32_t>(s - lag)), _mm_setr_epi32(0, 2, 4, 6));
         const __m128i outside = _mm_or_si128(_mm_cmplt_epi32(column, _mm_setzero_si128()),
                                              _mm_cmpgt_epi32(column, _mm_set1_epi32(width - 1)));
         return _mm_xor_si128(outside, _mm_set1_epi32(-1));
@@ -236,6 +259,7 @@ class FourRowDiffusion {
     uint32_t steps_;
     // Four lanes a step.
     std::vector<int32_t> errors_;
+    // Eight lanes a step.
     std::vector<int32_t> levels_;
     std::vector<int32_t> thresholds_;
     std::vector<uint8_t> white_;
@@ -283,19 +307,19 @@ RenderedImage RenderLineArt(const uint8_t* source,
         }
     };
     if (!plain && mode <= kLastDiffusionMode) {
-        FourRowDiffusion diffusion(columns, HalftoneMatrixFor(mode));
-        // The rows of the set of four from row y; past the last row, the last row again, never written.
+        EightRowDiffusion diffusion(columns, HalftoneMatrixFor(mode));
+        // The rows of the set of eight from row y; past the last row, the last row again, never written.
         const auto levelsFrom = [&](uint32_t y) {
-            std::array<const uint8_t*, FourRowDiffusion::kRows> pixels{};
-            for (uint32_t r = 0; r < FourRowDiffusion::kRows; ++r) {
+            std::array<const uint8_t*, EightRowDiffusion::kRows> pixels{};
+            for (uint32_t r = 0; r < EightRowDiffusion::kRows; ++r) {
                 pixels[r] = source + std::min(y + r, rows - 1) * rowBytes;
             }
             return [&level, pixels](uint32_t r, uint32_t x) { return level(pixels[r] + 3 * x); };
         };
         diffusion.SetFirstLevels(levelsFrom(0));
-        for (uint32_t y = 0; y < rows; y += FourRowDiffusion::kRows) {
-            diffusion.Decide(y, levelsFrom(std::min(y + FourRowDiffusion::kRows, rows - 1)));
-            for (uint32_t r = 0; r < std::min(rows - y, FourRowDiffusion::kRows); ++r) {
+        for (uint32_t y = 0; y < rows; y += EightRowDiffusion::kRows) {
+            diffusion.Decide(levelsFrom(std::min(y + EightRowDiffusion::kRows, rows - 1)));
+            for (uint32_t r = 0; r < std::min(rows - y, EightRowDiffusion::kRows); ++r) {
                 uint8_t* out = image.pixels.data() + size_t{y + r} * image.rowBytes;
                 std::fill(diffusion.PackLane(r, out), out + image.rowBytes, uint8_t{0xFF});
             }

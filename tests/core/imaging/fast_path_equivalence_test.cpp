@@ -95,7 +95,7 @@ TEST(FastPathEquivalenceTest, LineArtMatchesTheReferenceInEveryMode) {
         for (int trial = 0; trial < 6; ++trial) {
             const RenderType type = test::LineArt(mode, dropouts[trial % 4]);
             const int32_t threshold = random.Between(-20, 280);
-            const RenderedImage source = random.Image(random.Between(1, 61), random.Between(1, 13));
+            const RenderedImage source = random.Image(random.Between(1, 61), random.Between(1, 20));
             const DisplayTables tables = random.Tables();
             RenderedImage mapped = source;
             test::ReferenceMap(mapped, tables, kIdentityColourMatrix);
@@ -111,13 +111,13 @@ TEST(FastPathEquivalenceTest, LineArtMatchesTheReferenceInEveryMode) {
     }
 }
 
-// The diffusion runs four rows at once, each two pixels behind the one above: images narrower than that
-// lag, no rows, and heights that leave one to three rows for the last pass.
+// The diffusion runs eight rows at once, each two pixels behind the one above: images narrower than the
+// lag of the last row, no rows, and heights that leave one to seven rows for the last pass.
 TEST(FastPathEquivalenceTest, LineArtDiffusionMatchesTheReferenceOnNarrowAndShortImages) {
     Random random(1803);
     for (int32_t mode = 1; mode <= kLastDiffusionMode; ++mode) {
-        for (const int32_t width : {1, 2, 3, 6, 7}) {
-            for (const int32_t height : {0, 1, 2, 3, 5, 6, 7, 9}) {
+        for (const int32_t width : {1, 2, 3, 7, 13, 14, 15}) {
+            for (const int32_t height : {0, 1, 2, 7, 8, 9, 15, 17}) {
                 const RenderType type = test::LineArt(mode, DropoutColour::kNone);
                 const int32_t threshold = random.Between(0, 255);
                 const RenderedImage source = random.Image(width, height);
