@@ -84,12 +84,12 @@ class EightRowDiffusion {
         }
     }
 
-    // Sets the levels of the first eight rows: levelAt(r, x) is that of column x of row r.
-    template <typename LevelAt>
-    void SetFirstLevels(LevelAt&& levelAt) {
+    // Sets the levels of the first eight rows: tenthsAt(r, x) is ten times that of column x of row r.
+    template <typename TenthsAt>
+    void SetFirstLevels(TenthsAt&& tenthsAt) {
         int32_t* next = NextLevels();
         for (uint32_t x = 0; x < width_; ++x) {
-            SetLevels(next, x, levelAt);
+            SetLevels(next, x, tenthsAt);
         }
     }
 
@@ -113,9 +113,9 @@ class EightRowDiffusion {
     }
 
     // Runs the eight chains over the next eight rows of the image, the rows above being those of the
-    // previous call; meanwhile takes the levels of the eight rows after from levelAt, between the steps.
-    template <typename LevelAt>
-    void Decide(LevelAt&& levelAt) {
+    // previous call; meanwhile takes the levels of the eight rows after from tenthsAt, between the steps.
+    template <typename TenthsAt>
+    void Decide(TenthsAt&& tenthsAt) {
         std::swap(current_, previous_);
         levelsNow_ = 1 - levelsNow_;
         int32_t* next = NextLevels();
@@ -130,11 +130,11 @@ class EightRowDiffusion {
         uint32_t s = 0;
         for (; s < full; ++s) {
             Step<true>(pass, s, upper, lower);
-            SetLevels(next, s, levelAt);
+            SetLevels(next, s, tenthsAt);
         }
         for (; s < width; ++s) {
             Step<false>(pass, s, upper, lower);
-            SetLevels(next, s, levelAt);
+            SetLevels(next, s, tenthsAt);
         }
         for (; s < steps; ++s) {
             Step<true>(pass, s, upper, lower);
@@ -150,11 +150,11 @@ class EightRowDiffusion {
 
     int32_t* NextLevels() { return levels_.data() + (1 - levelsNow_) * kRows * steps_; }
 
-    // Column x of the eight rows, each at its own step.
-    template <typename LevelAt>
-    static void SetLevels(int32_t* levels, uint32_t x, LevelAt& levelAt) {
+    // Column x of the eight rows, each at its own step, as ten times the level: the steps divide by 10.
+    template <typename TenthsAt>
+    static void SetLevels(int32_t* levels, uint32_t x, TenthsAt& tenthsAt) {
         for (uint32_t r = 0; r < kRows; ++r) {
-            Lane(levels, r)[kRows * x] = levelAt(r, x);
+            Lane(levels, r)[kRows * x] = tenthsAt(r, x);
         }
     }
 
@@ -172,6 +172,10 @@ class EightRowDiffusion {
     static __m128i Eighth(__m128i sum) {
         return _mm_srai_epi32(_mm_add_epi32(sum, _mm_srli_epi32(_mm_srai_epi32(sum, 31), 29)), 3);
     }
+
+    // The level from ten times it, below 2^16 in every lane: there x / 10 is (x * 52429) >> 19, and the
+    // product of the low 16 bits of a lane with 52429 leaves the top 16 bits 0.
+    static __m128i Level(__m128i tenths) { return _mm_srli_epi32(_mm_mulhi_epu16(tenths, _mm_set1_epi32(52429)), 3); }
 
     // Lanes 1..3 from `own` one lane down, lane 0 from the last lane of `previous`.
     static __m128i OneLaneDown(__m128i own, __m128i previous) {
@@ -237,9 +241,9 @@ class EightRowDiffusion {
         // the previous rows first, so that the chain from the step before is as short as it can be.
         const __m128i others = _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft),
                                              _mm_add_epi32(chains.twoBefore, _mm_srli_si128(rows.right, 12)));
-        const __m128i v = _mm_add_epi32(
-            _mm_add_epi32(Load(pass.levels + kRows * s + first), Quarter(_mm_add_epi32(aboveSame, chains.before))),
-            Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
+        const __m128i v = _mm_add_epi32(_mm_add_epi32(Level(Load(pass.levels + kRows * s + first)),
+                                                      Quarter(_mm_add_epi32(aboveSame, chains.before))),
+                                        Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
         const __m128i black = _mm_cmplt_epi32(v, Load(pass.thresholds + kRows * s + first));
         const __m128i error = _mm_sub_epi32(v, _mm_andnot_si128(black, _mm_set1_epi32(255)));
         chains = {error, chains.before, chains.twoBefore, chains.threeBefore};
@@ -314,7 +318,7 @@ RenderedImage RenderLineArt(const uint8_t* source,
             for (uint32_t r = 0; r < EightRowDiffusion::kRows; ++r) {
                 pixels[r] = source + std::min(y + r, rows - 1) * rowBytes;
             }
-            return [&level, pixels](uint32_t r, uint32_t x) { return level(pixels[r] + 3 * x); };
+            return [&level, pixels](uint32_t r, uint32_t x) { return level.Tenths(pixels[r] + 3 * x); };
         };
         diffusion.SetFirstLevels(levelsFrom(0));
         for (uint32_t y = 0; y < rows; y += EightRowDiffusion::kRows) {
