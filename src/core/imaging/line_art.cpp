@@ -177,11 +177,6 @@ class EightRowDiffusion {
     // product of the low 16 bits of a lane with 52429 leaves the top 16 bits 0.
     static __m128i Level(__m128i tenths) { return _mm_srli_epi32(_mm_mulhi_epu16(tenths, _mm_set1_epi32(52429)), 3); }
 
-    // Lanes 1..3 from `own` one lane down, lane 0 from the last lane of `previous`.
-    static __m128i OneLaneDown(__m128i own, __m128i previous) {
-        return _mm_or_si128(_mm_slli_si128(own, 4), _mm_srli_si128(previous, 12));
-    }
-
     // The errors of a vector's last four steps, kept in registers: each step waits for the one before.
     struct Chains {
         __m128i before;
@@ -190,9 +185,9 @@ class EightRowDiffusion {
         __m128i fourBefore;
     };
 
-    // The four rows above a vector where its step reads them: in the last lane the row just above its
-    // first lane at columns p - 1, p and p + 1, in the last two lanes the rows two above its first two
-    // lanes at their column p.
+    // The rows above a vector's first lanes where its step reads them, moved into those lanes with 0 in
+    // the others: in lane 0 the row above lane 0 at columns p - 1, p and p + 1, in lanes 0 and 1 the rows
+    // two above lanes 0 and 1 at their column p.
     struct Above {
         __m128i left;
         __m128i same;
@@ -215,9 +210,11 @@ class EightRowDiffusion {
         // and 7 two above its first two lanes at s + 12; row 4 finds row 3, 8 steps ahead, in the upper
         // vector's steps s - 3 to s - 1, and rows 2 and 3 at s - 4.
         const int32_t* above = pass.above + kLanes * s;
-        const Above fromStored{Load(above + 13 * kLanes), Load(above + 14 * kLanes), Load(above + 15 * kLanes),
-                               Load(above + 12 * kLanes)};
-        const Above fromUpper{upper.threeBefore, upper.twoBefore, upper.before, upper.fourBefore};
+        const Above fromStored{_mm_cvtsi32_si128(above[13 * kLanes + 3]), _mm_cvtsi32_si128(above[14 * kLanes + 3]),
+                               _mm_cvtsi32_si128(above[15 * kLanes + 3]),
+                               _mm_loadl_epi64(reinterpret_cast<const __m128i*>(above + 12 * kLanes + 2))};
+        const Above fromUpper{_mm_srli_si128(upper.threeBefore, 12), _mm_srli_si128(upper.twoBefore, 12),
+                              _mm_srli_si128(upper.before, 12), _mm_srli_si128(upper.fourBefore, 8)};
         const __m128i upperBlack = Black(pass, s, 0, fromStored, upper);
         const __m128i lowerBlack = Black(pass, s, kLanes, fromUpper, lower);
         if constexpr (kEdge) {
@@ -234,13 +231,13 @@ class EightRowDiffusion {
     // the lanes that are black.
     static __m128i Black(const Pass& pass, uint32_t s, uint32_t first, const Above& rows, Chains& chains) {
         // Column p of lane r reads the row above at p - 1, p and p + 1, and the row two above at p.
-        const __m128i aboveLeft = OneLaneDown(chains.threeBefore, rows.left);
-        const __m128i aboveSame = OneLaneDown(chains.twoBefore, rows.same);
-        const __m128i twoAbove = _mm_or_si128(_mm_slli_si128(chains.fourBefore, 8), _mm_srli_si128(rows.twoAbove, 8));
+        const __m128i aboveLeft = _mm_or_si128(_mm_slli_si128(chains.threeBefore, 4), rows.left);
+        const __m128i aboveSame = _mm_or_si128(_mm_slli_si128(chains.twoBefore, 4), rows.same);
+        const __m128i twoAbove = _mm_or_si128(_mm_slli_si128(chains.fourBefore, 8), rows.twoAbove);
         // The row above at p + 1 is the newest error but one lane down: it is added last, the lanes from
         // the previous rows first, so that the chain from the step before is as short as it can be.
-        const __m128i others = _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft),
-                                             _mm_add_epi32(chains.twoBefore, _mm_srli_si128(rows.right, 12)));
+        const __m128i others =
+            _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft), _mm_add_epi32(chains.twoBefore, rows.right));
         const __m128i v = _mm_add_epi32(_mm_add_epi32(Level(Load(pass.levels + kRows * s + first)),
                                                       Quarter(_mm_add_epi32(aboveSame, chains.before))),
                                         Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
