@@ -54,15 +54,13 @@ uint8_t* PackRow(uint32_t width, uint8_t* out, White&& white) {
     return out;
 }
 
-// Error diffusion eight rows at a time, one row a lane of two SSE2 vectors (rows 0..3 in the upper, 4..7
-// in the lower), with the errors as ErrorRows keeps them. A pixel waits for the error of the pixel before
-// it, so a row is one chain of dependent steps; a row needs of the row above only the pixels up to one past
-// its own, so each row runs two pixels behind the one above and the eight chains advance side by side.
-// Step s holds column s - 2 r of row r. Each vector keeps the errors of its last four steps, so a row
-// finds the row above in the previous steps one lane down: the first lanes of the lower vector in the last
-// lanes of the upper one, those of the upper vector in the lower vector's errors of the previous eight
-// rows, which are the only ones stored. The lower vector reads of the upper one only earlier steps, so the
-// two vectors of a step do not wait for each other. Lanes outside the image hold 0.
+// Error diffusion eight rows at a time, one row a 16-bit lane of SSE2 vectors, with the errors as ErrorRows
+// keeps them: levels and thresholds lie in 0..255, so every error stays within -255..255 and every sum of a
+// step fits 16 bits. A pixel waits for the error of the pixel before it, so a row is one chain of dependent
+// steps; a row needs of the row above only the pixels up to one past its own, so each row runs two pixels
+// behind the one above and the eight chains advance side by side. Step s holds column s - 2 r of lane r;
+// the errors of a step are kept as one vector, so the row above comes from the previous steps one lane
+// down, and for the first lanes from the previous eight rows. Lanes outside the image hold 0.
 class EightRowDiffusion {
   public:
     static constexpr uint32_t kRows = 8;
@@ -70,14 +68,14 @@ class EightRowDiffusion {
     EightRowDiffusion(uint32_t width, const HalftoneMatrix& matrix)
         : width_(width),
           steps_(width + kLastLag),
-          errors_(2 * kLanes * (steps_ + kAfter), 0),
+          errors_(2 * kRows * (steps_ + kAfter), 0),
           levels_(2 * kRows * steps_, 0),
           thresholds_(kRows * steps_, 0),
           white_(steps_ + kBitsPerByte) {
         // The matrix is 4 or 8 rows high: every set of eight rows has the same thresholds.
         const uint32_t mask = matrix.size - 1;
         for (uint32_t y = 0; y < kRows; ++y) {
-            int32_t* limits = Lane(thresholds_.data(), y);
+            int16_t* limits = Lane(thresholds_.data(), y);
             for (uint32_t x = 0; x < width_; ++x) {
                 limits[kRows * x] = matrix.thresholds[y % matrix.size][x & mask];
             }
@@ -87,13 +85,13 @@ class EightRowDiffusion {
     // Sets the levels of the first eight rows: tenthsAt(r, x) is ten times that of column x of row r.
     template <typename TenthsAt>
     void SetFirstLevels(TenthsAt&& tenthsAt) {
-        int32_t* next = NextLevels();
+        int16_t* next = NextLevels();
         for (uint32_t x = 0; x < width_; ++x) {
             SetLevels(next, x, tenthsAt);
         }
     }
 
-    // Packs the decisions of row `row` like PackRow; bit r of a byte of `white_` is row r.
+    // Packs the decisions of lane `row` like PackRow; bit r of a byte of `white_` is lane r.
     uint8_t* PackLane(uint32_t row, uint8_t* out) const {
         const auto bitsAt = [&](uint32_t x) {
             uint64_t lanes = 0;
@@ -118,66 +116,71 @@ class EightRowDiffusion {
     void Decide(TenthsAt&& tenthsAt) {
         std::swap(current_, previous_);
         levelsNow_ = 1 - levelsNow_;
-        int32_t* next = NextLevels();
+        int16_t* next = NextLevels();
         // Everything the steps use in locals: the stores of the errors could alias the members.
         const Pass pass{Errors(previous_),  Errors(current_), levels_.data() + levelsNow_ * kRows * steps_,
                         thresholds_.data(), white_.data(),    static_cast<int32_t>(width_)};
-        Chains upper{};
-        Chains lower{};
+        Chains chains{};
         const uint32_t width = width_;
         const uint32_t steps = steps_;
         const uint32_t full = std::min(width, kLastLag);
         uint32_t s = 0;
         for (; s < full; ++s) {
-            Step<true>(pass, s, upper, lower);
+            Step<true>(pass, s, chains);
             SetLevels(next, s, tenthsAt);
         }
         for (; s < width; ++s) {
-            Step<false>(pass, s, upper, lower);
+            Step<false>(pass, s, chains);
             SetLevels(next, s, tenthsAt);
         }
         for (; s < steps; ++s) {
-            Step<true>(pass, s, upper, lower);
+            Step<true>(pass, s, chains);
         }
     }
 
   private:
-    static constexpr uint32_t kLanes = 4;
     static constexpr uint32_t kLag = 2;
     static constexpr uint32_t kLastLag = kLag * (kRows - 1);
-    // Steps of the stored errors read after the last, all zero.
+    // Steps read after the last, all zero.
     static constexpr uint32_t kAfter = kLag * kRows;
 
-    int32_t* NextLevels() { return levels_.data() + (1 - levelsNow_) * kRows * steps_; }
+    int16_t* NextLevels() { return levels_.data() + (1 - levelsNow_) * kRows * steps_; }
 
-    // Column x of the eight rows, each at its own step, as ten times the level: the steps divide by 10.
+    // Column x of the eight rows, each at its own step, as ten times the level (at most 2550): the steps
+    // divide by 10.
     template <typename TenthsAt>
-    static void SetLevels(int32_t* levels, uint32_t x, TenthsAt& tenthsAt) {
+    static void SetLevels(int16_t* levels, uint32_t x, TenthsAt& tenthsAt) {
         for (uint32_t r = 0; r < kRows; ++r) {
-            Lane(levels, r)[kRows * x] = tenthsAt(r, x);
+            Lane(levels, r)[kRows * x] = static_cast<int16_t>(tenthsAt(r, x));
         }
     }
 
-    // Column 0 of row `row` in eight lanes a step, the upper vector's first.
-    static int32_t* Lane(int32_t* steps, uint32_t row) { return steps + kRows * kLag * row + row; }
+    // Column 0 of lane `row` in eight lanes a step.
+    static int16_t* Lane(int16_t* steps, uint32_t row) { return steps + kRows * kLag * row + row; }
 
-    // The stored errors of the lower vector, in one of the two sets of eight rows.
-    int32_t* Errors(uint32_t which) { return errors_.data() + which * kLanes * (steps_ + kAfter); }
-    static __m128i Load(const int32_t* lanes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes)); }
+    // The errors of step 0, in one of the two sets of eight rows.
+    int16_t* Errors(uint32_t which) { return errors_.data() + kRows * which * (steps_ + kAfter); }
+    static __m128i Load(const int16_t* lanes) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(lanes)); }
 
     // Division by 4 and by 8 truncating toward zero: negative sums are raised by 3 or 7 first.
     static __m128i Quarter(__m128i sum) {
-        return _mm_srai_epi32(_mm_add_epi32(sum, _mm_srli_epi32(_mm_srai_epi32(sum, 31), 30)), 2);
+        return _mm_srai_epi16(_mm_add_epi16(sum, _mm_srli_epi16(_mm_srai_epi16(sum, 15), 14)), 2);
     }
     static __m128i Eighth(__m128i sum) {
-        return _mm_srai_epi32(_mm_add_epi32(sum, _mm_srli_epi32(_mm_srai_epi32(sum, 31), 29)), 3);
+        return _mm_srai_epi16(_mm_add_epi16(sum, _mm_srli_epi16(_mm_srai_epi16(sum, 15), 13)), 3);
     }
 
-    // The level from ten times it, below 2^16 in every lane: there x / 10 is (x * 52429) >> 19, and the
-    // product of the low 16 bits of a lane with 52429 leaves the top 16 bits 0.
-    static __m128i Level(__m128i tenths) { return _mm_srli_epi32(_mm_mulhi_epu16(tenths, _mm_set1_epi32(52429)), 3); }
+    // The level from ten times it: below 2^16, x / 10 is (x * 52429) >> 19.
+    static __m128i Level(__m128i tenths) {
+        return _mm_srli_epi16(_mm_mulhi_epu16(tenths, _mm_set1_epi16(static_cast<int16_t>(52429))), 3);
+    }
 
-    // The errors of a vector's last four steps, kept in registers: each step waits for the one before.
+    // Lanes 1..7 from `own` one lane down, lane 0 from the last lane of `previous`.
+    static __m128i OneLaneDown(__m128i own, __m128i previous) {
+        return _mm_or_si128(_mm_slli_si128(own, 2), _mm_srli_si128(previous, 14));
+    }
+
+    // The errors of the last four steps, kept in registers: each step waits for the one before.
     struct Chains {
         __m128i before;
         __m128i twoBefore;
@@ -185,84 +188,61 @@ class EightRowDiffusion {
         __m128i fourBefore;
     };
 
-    // The rows above a vector's first lanes where its step reads them, moved into those lanes with 0 in
-    // the others: in lane 0 the row above lane 0 at columns p - 1, p and p + 1, in lanes 0 and 1 the rows
-    // two above lanes 0 and 1 at their column p.
-    struct Above {
-        __m128i left;
-        __m128i same;
-        __m128i right;
-        __m128i twoAbove;
-    };
-
     struct Pass {
-        const int32_t* above;
-        int32_t* own;
-        const int32_t* levels;
-        const int32_t* thresholds;
+        const int16_t* above;
+        int16_t* own;
+        const int16_t* levels;
+        const int16_t* thresholds;
         uint8_t* white;
         int32_t width;
     };
 
     template <bool kEdge>
-    static void Step(const Pass& pass, uint32_t s, Chains& upper, Chains& lower) {
-        // Row 0 finds row 7 of the previous pass, 14 steps behind, at steps s + 13 to s + 15, and rows 6
-        // and 7 two above its first two lanes at s + 12; row 4 finds row 3, 8 steps ahead, in the upper
-        // vector's steps s - 3 to s - 1, and rows 2 and 3 at s - 4.
-        const int32_t* above = pass.above + kLanes * s;
-        const Above fromStored{_mm_cvtsi32_si128(above[13 * kLanes + 3]), _mm_cvtsi32_si128(above[14 * kLanes + 3]),
-                               _mm_cvtsi32_si128(above[15 * kLanes + 3]),
-                               _mm_loadl_epi64(reinterpret_cast<const __m128i*>(above + 12 * kLanes + 2))};
-        const Above fromUpper{_mm_srli_si128(upper.threeBefore, 12), _mm_srli_si128(upper.twoBefore, 12),
-                              _mm_srli_si128(upper.before, 12), _mm_srli_si128(upper.fourBefore, 8)};
-        const __m128i upperBlack = Black(pass, s, 0, fromStored, upper);
-        const __m128i lowerBlack = Black(pass, s, kLanes, fromUpper, lower);
-        if constexpr (kEdge) {
-            upper.before = _mm_and_si128(upper.before, InsideLanes(s, 0, pass.width));
-            lower.before = _mm_and_si128(lower.before, InsideLanes(s, kLag * kLanes, pass.width));
-        }
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(pass.own + kLanes * s), lower.before);
-        const int32_t black =
-            _mm_movemask_ps(_mm_castsi128_ps(upperBlack)) | _mm_movemask_ps(_mm_castsi128_ps(lowerBlack)) << kLanes;
-        pass.white[s] = static_cast<uint8_t>(~black);
-    }
-
-    // Runs one vector's step from lane `first` on: pushes its error into `chains` and returns all ones in
-    // the lanes that are black.
-    static __m128i Black(const Pass& pass, uint32_t s, uint32_t first, const Above& rows, Chains& chains) {
-        // Column p of lane r reads the row above at p - 1, p and p + 1, and the row two above at p.
-        const __m128i aboveLeft = _mm_or_si128(_mm_slli_si128(chains.threeBefore, 4), rows.left);
-        const __m128i aboveSame = _mm_or_si128(_mm_slli_si128(chains.twoBefore, 4), rows.same);
-        const __m128i twoAbove = _mm_or_si128(_mm_slli_si128(chains.fourBefore, 8), rows.twoAbove);
+    static void Step(const Pass& pass, uint32_t s, Chains& chains) {
+        // Column p of lane r reads the row above at p - 1, p and p + 1, and the row two above at p. Lane 0
+        // finds the last lane of the previous eight rows, 14 steps behind, at steps s + 13 to s + 15, and
+        // lanes 0 and 1 the last two at s + 12.
+        const int16_t* above = pass.above + kRows * s;
+        const __m128i aboveLeft = OneLaneDown(chains.threeBefore, Load(above + 13 * kRows));
+        const __m128i aboveSame = OneLaneDown(chains.twoBefore, Load(above + 14 * kRows));
+        const __m128i twoAbove =
+            _mm_or_si128(_mm_slli_si128(chains.fourBefore, 4), _mm_srli_si128(Load(above + 12 * kRows), 12));
         // The row above at p + 1 is the newest error but one lane down: it is added last, the lanes from
         // the previous rows first, so that the chain from the step before is as short as it can be.
         const __m128i others =
-            _mm_add_epi32(_mm_add_epi32(twoAbove, aboveLeft), _mm_add_epi32(chains.twoBefore, rows.right));
-        const __m128i v = _mm_add_epi32(_mm_add_epi32(Level(Load(pass.levels + kRows * s + first)),
-                                                      Quarter(_mm_add_epi32(aboveSame, chains.before))),
-                                        Eighth(_mm_add_epi32(others, _mm_slli_si128(chains.before, 4))));
-        const __m128i black = _mm_cmplt_epi32(v, Load(pass.thresholds + kRows * s + first));
-        const __m128i error = _mm_sub_epi32(v, _mm_andnot_si128(black, _mm_set1_epi32(255)));
+            _mm_add_epi16(_mm_add_epi16(twoAbove, aboveLeft),
+                          _mm_add_epi16(chains.twoBefore, _mm_srli_si128(Load(above + 15 * kRows), 14)));
+        const __m128i v = _mm_add_epi16(
+            _mm_add_epi16(Level(Load(pass.levels + kRows * s)), Quarter(_mm_add_epi16(aboveSame, chains.before))),
+            Eighth(_mm_add_epi16(others, _mm_slli_si128(chains.before, 2))));
+        const __m128i black = _mm_cmplt_epi16(v, Load(pass.thresholds + kRows * s));
+        __m128i error = _mm_sub_epi16(v, _mm_andnot_si128(black, _mm_set1_epi16(255)));
+        if constexpr (kEdge) {
+            error = _mm_and_si128(error, InsideLanes(s, pass.width));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pass.own + kRows * s), error);
+        // One bit a lane in the low byte of the mask.
+        pass.white[s] = static_cast<uint8_t>(~_mm_movemask_epi8(_mm_packs_epi16(black, black)));
         chains = {error, chains.before, chains.twoBefore, chains.threeBefore};
-        return black;
     }
 
-    // All ones in the lanes whose column at step s lies in the image, for a vector whose first lane runs
-    // `lag` steps behind.
-    static __m128i InsideLanes(uint32_t s, uint32_t lag, int32_t width) {
-        const __m128i column = _mm_sub_epi32(_mm_set1_epi32(static_cast<int32_t>(s - lag)), _mm_setr_epi32(0, 2, 4, 6));
-        const __m128i outside = _mm_or_si128(_mm_cmplt_epi32(column, _mm_setzero_si128()),
-                                             _mm_cmpgt_epi32(column, _mm_set1_epi32(width - 1)));
-        return _mm_xor_si128(outside, _mm_set1_epi32(-1));
+    // All ones in the lanes whose column at step s lies in the image: found in 32 bits, for any width.
+    static __m128i InsideLanes(uint32_t s, int32_t width) {
+        const auto inside = [&](__m128i lags) {
+            const __m128i column = _mm_sub_epi32(_mm_set1_epi32(static_cast<int32_t>(s)), lags);
+            const __m128i outside = _mm_or_si128(_mm_cmplt_epi32(column, _mm_setzero_si128()),
+                                                 _mm_cmpgt_epi32(column, _mm_set1_epi32(width - 1)));
+            return _mm_xor_si128(outside, _mm_set1_epi32(-1));
+        };
+        return _mm_packs_epi32(inside(_mm_setr_epi32(0, 2, 4, 6)), inside(_mm_setr_epi32(8, 10, 12, 14)));
     }
 
     uint32_t width_;
     uint32_t steps_;
-    // Four lanes a step.
-    std::vector<int32_t> errors_;
     // Eight lanes a step.
-    std::vector<int32_t> levels_;
-    std::vector<int32_t> thresholds_;
+    std::vector<int16_t> errors_;
+    std::vector<int16_t> levels_;
+    std::vector<int16_t> thresholds_;
     std::vector<uint8_t> white_;
     uint32_t levelsNow_ = 1;
     uint32_t current_ = 0;
