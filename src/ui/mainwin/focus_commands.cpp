@@ -66,10 +66,10 @@ void ScanUI::RunFocus() {
         }
         if (focusImage_.Exists()) {
             LockedDib image(focusImage_);
-            WriteImageFile(services_.files,
-                           ImageFilePath(services_.profile, WindowsDirectory(services_.system),
-                                         settings_.locations.iniPath, kFocusImageFile),
-                           image.Bytes());
+            WriteFocusImageFile(services_.files,
+                                ImageFilePath(services_.profile, WindowsDirectory(services_.system),
+                                              settings_.locations.iniPath, kFocusImageFile),
+                                image.Bytes());
         }
         focusImage_.Adopt(reinterpret_cast<HGLOBAL>(
             CallDataSource(services_.libraries, settings_.locations.dataSourcePath, kEntryPreviewScan)));
