@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <tuple>
 
@@ -140,33 +139,9 @@ TEST_F(ImageFilesTest, FilesThatLieOrEndEarlyAreRejected) {
     };
     EXPECT_FALSE(ReadBytes(withField(2, 0x7FFFFFFFu), slot));  // a 2 GB size field
     EXPECT_FALSE(ReadBytes(withField(2, 53), slot));
-    EXPECT_FALSE(ReadBytes(withField(14 + dib::kSizeImage, 100000), slot));
-    EXPECT_FALSE(ReadBytes(withField(14 + dib::kWidth, 0), slot));
-    EXPECT_FALSE(ReadBytes(withField(14 + dib::kHeight, 0xFFFFFFF6u), slot));
-    EXPECT_FALSE(ReadBytes(withField(14 + dib::kBitCount, 0), slot));
-    EXPECT_FALSE(ReadBytes(withField(14 + dib::kWidth, 0x7FFFFFFFu), slot));
-    EXPECT_TRUE(ReadBytes(good + "trailing", slot));  // the header's size decides
+    EXPECT_FALSE(ReadBytes(withField(14 + dib::kSizeImage, 100000), slot));  // headers as PackedDibTest checks
+    EXPECT_TRUE(ReadBytes(good + "trailing", slot));                         // the header's size decides
     EXPECT_EQ(slot.size(), good.size() - 14);
-}
-
-TEST_F(ImageFilesTest, RandomBytesNeverCrashTheReader) {
-    for (uint32_t seed = 1; seed <= 300; ++seed) {
-        std::mt19937 random(seed);
-        std::string bytes(random() % 200, '\0');
-        for (char& c : bytes) {
-            c = static_cast<char>(random());
-        }
-        if (bytes.size() >= 6) {
-            bytes[2] = static_cast<char>(bytes.size());  // a plausible size field now and then
-            bytes[3] = bytes[4] = bytes[5] = 0;
-        }
-        PackedDib slot;
-        if (ReadBytes(bytes, slot)) {
-            EXPECT_TRUE(ParsePackedDib(slot).has_value()) << seed;
-        } else {
-            EXPECT_TRUE(slot.empty()) << seed;
-        }
-    }
 }
 
 }  // namespace
