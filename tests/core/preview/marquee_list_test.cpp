@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace korva {
 namespace {
 
@@ -86,7 +88,7 @@ TEST_F(MarqueeListTest, StoredRecordsArePlacedFromTheirDocumentRectangleWithinTh
     EXPECT_EQ(list.Current()->zoom.areaWidth, 100);  // made for this full-preview width: kept
 
     record.zoom.fullWidth = 301;
-    record.document = {-5000, 0, 999999, 20000};
+    record.document = {std::numeric_limits<int32_t>::min(), 0, std::numeric_limits<int32_t>::max(), 20000};
     ASSERT_TRUE(list.AddStored(record, false));
     EXPECT_EQ(list.At(0).document, (Rect{0, 0, 8500, 11000}));
     EXPECT_EQ(list.At(0).view, (Rect{0, 0, 300, 388}));
