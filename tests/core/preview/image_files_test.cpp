@@ -12,23 +12,6 @@
 namespace korva {
 namespace {
 
-// A file system on which the focus file cannot be created; remembers what was deleted.
-class UnwritableFiles final : public FileSystem {
-  public:
-    std::unique_ptr<File> Open(const std::string&, FileMode) override { return nullptr; }
-    bool Delete(const std::string& path) override {
-        deleted = path;
-        return true;
-    }
-    bool Replace(const std::string&, const std::string&) override { return false; }
-    bool Exists(const std::string&) override { return false; }
-    bool MakeDirectory(const std::string&) override { return false; }
-    bool ChangeDirectory(const std::string&) override { return false; }
-    std::string CurrentDirectory() override { return {}; }
-    std::vector<std::string> List(const std::string&, const std::string&) override { return {}; }
-    std::string deleted;
-};
-
 class ImageFilesTest : public ::testing::Test {
   protected:
     ImageFilesTest() { dir.WriteFile("\\LOMTWNS.ini", "[Settings]\r\nSrc Size=1024\r\n"); }
@@ -103,14 +86,16 @@ TEST_F(ImageFilesTest, AMissingImageDeletesTheFileAndAnUnwritableFocusFileIsDele
     lying.resize(50);  // shorter than its biSizeImage
     EXPECT_EQ(WriteImageFile(files, Path(), lying), ImageWriteResult::kNoImage);
     EXPECT_FALSE(dir.Exists("\\PREVIB7.BMP"));
-    EXPECT_EQ(WriteImageFile(files, dir.Win("\\missing\\X.BMP"), Pattern(4, 4)), ImageWriteResult::kNotOpened);
 
-    UnwritableFiles unwritable;
-    EXPECT_EQ(WriteFocusImageFile(unwritable, "C:\\F\\FOCUSBB6.BMP", Pattern(4, 4)), ImageWriteResult::kNotOpened);
-    EXPECT_EQ(unwritable.deleted, "C:\\F\\FOCUSBB6.BMP");
-    unwritable.deleted.clear();
-    WriteImageFile(unwritable, "C:\\F\\PREVIB7.BMP", Pattern(4, 4));
-    EXPECT_EQ(unwritable.deleted, "");
+    // A folder where the temporary file goes: the stale focus picture is deleted, the previous preview kept.
+    for (const std::string name : {"\\FOCUSBB6.BMP", "\\PREVIB7.BMP"}) {
+        dir.WriteFile(name, "old");
+        dir.WriteFile(name + ".new\\in the way", "");
+    }
+    EXPECT_EQ(WriteFocusImageFile(files, dir.Win("\\FOCUSBB6.BMP"), Pattern(4, 4)), ImageWriteResult::kNotOpened);
+    EXPECT_FALSE(dir.Exists("\\FOCUSBB6.BMP"));
+    EXPECT_EQ(WriteImageFile(files, Path(), Pattern(4, 4)), ImageWriteResult::kNotOpened);
+    EXPECT_EQ(dir.ReadFile("\\PREVIB7.BMP"), "old");
 }
 
 TEST_F(ImageFilesTest, ThePathFollowsTheDriverFolderKey) {
