@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
 #include <tuple>
 
 #include "core/preview/output_scale.h"
 
 namespace korva {
 namespace {
-
-// The rectangle and the scale a step sets, if any.
-std::tuple<Rect, int32_t> Result(const EditStep& step) {
-    return {step.rect, step.scale.value_or(-1)};
-}
 
 class MarqueeEditTest : public ::testing::Test {
   protected:
@@ -42,59 +39,58 @@ TEST_F(MarqueeEditTest, MovingWithShiftKeepsToTheAxisOfTheFirstStep) {
     EXPECT_EQ(axis, MoveAxis::kHorizontal);
 }
 
-TEST_F(MarqueeEditTest, FreeResizeMovesTheDraggedEdges) {
-    EXPECT_EQ(Step(HitZone::kTop, {9, -10}).rect, (Rect{100, 90, 300, 200}));
-    EXPECT_EQ(Step(HitZone::kBottomLeft, {-5, 7}).rect, (Rect{95, 100, 300, 207}));
-    EXPECT_EQ(Step(HitZone::kTopRight, {4, 4}).rect, (Rect{100, 104, 304, 200}));
-    const EditStep inverted = Step(HitZone::kRight, {-250, 0});
-    EXPECT_FALSE(inverted.refused);  // the button-up puts the corners in order
-    EXPECT_EQ(inverted.rect.right, 50);
-    EXPECT_FALSE(Step(HitZone::kRight, {1, 0}).scale);
-}
-
-TEST_F(MarqueeEditTest, ShiftResizeKeepsTheAspectRatio) {
-    EXPECT_EQ(Step(HitZone::kRight, {100, 0}, true).rect, (Rect{100, 100, 400, 250}));  // 300 x 150
-    EXPECT_EQ(Step(HitZone::kTop, {0, -50}, true).rect, (Rect{100, 50, 400, 200}));
-    // Growing taller than wide: the vertical side follows the width.
-    EXPECT_EQ(Step(HitZone::kBottomRight, {50, 10}, true).rect, (Rect{100, 100, 350, 225}));
-    // Growing wider than tall: the horizontal side follows the height.
-    EXPECT_EQ(Step(HitZone::kTopLeft, {-10, -50}, true).rect, (Rect{0, 50, 300, 200}));
-    EXPECT_EQ(Step(HitZone::kBottomRight, {20, 10}, true).rect, (Rect{100, 100, 320, 210}));  // equal ratios
-    // Shrinking past the other edge is refused.
-    const EditStep refused = Step(HitZone::kRight, {-250, 0}, true);
-    EXPECT_TRUE(refused.refused);
-    EXPECT_EQ(refused.rect, before);
-}
-
-TEST_F(MarqueeEditTest, ScaleLockedKeepsTheEdgesOfLockedOutputDimensions) {
-    settings.scaleLocked = true;
-    settings.outWidthLocked = true;
-    EXPECT_EQ(Step(HitZone::kRight, {10, 0}).rect, before);
-    EXPECT_EQ(Step(HitZone::kBottomRight, {10, 10}).rect, (Rect{100, 100, 300, 210}));
-    settings.outHeightLocked = true;
-    EXPECT_EQ(Step(HitZone::kBottomRight, {10, 10}).rect, before);
-    EXPECT_EQ(Step(HitZone::kTop, {0, 10}).rect, before);
-    EXPECT_FALSE(Step(HitZone::kTop, {0, 10}).scale);
-}
-
-TEST_F(MarqueeEditTest, AnOutputWidthLockMakesTheScaleFollowTheWidth) {
-    settings.outWidthLocked = true;
-    settings.outWidth = 400;
-    EXPECT_EQ(Result(Step(HitZone::kRight, {100, 0})), std::tuple(Rect{100, 100, 400, 200}, 133));  // 400 x 100 / 300
-    // Width 50 would need 800 %: the scale stops at 400 % and the right edge moves to fit it.
-    EXPECT_EQ(Result(Step(HitZone::kRight, {-150, 0})), std::tuple(Rect{100, 100, 200, 200}, 400));
-    // When the left edge moved, the left edge is the one that fits.
-    EXPECT_EQ(Step(HitZone::kLeft, {150, 0}).rect, (Rect{200, 100, 300, 200}));
-}
-
-TEST_F(MarqueeEditTest, BothOutputsLockedKeepTheOutputsProportions) {
-    settings.outWidthLocked = settings.outHeightLocked = true;
+TEST_F(MarqueeEditTest, ResizeStepsFollowTheShiftKeyAndTheLocks) {
+    struct Row {
+        const char* locks;  // s scale, w output width (400), h output height (200)
+        HitZone zone;
+        Point delta;
+        bool shift;
+        Rect rect;
+        int32_t scale;  // -1: the scale does not follow
+        bool refused;
+    };
+    const Row rows[] = {
+        // Free resizes move the dragged edges; inside out is left to the button-up.
+        {"", HitZone::kTop, {9, -10}, false, {100, 90, 300, 200}, -1, false},
+        {"", HitZone::kBottomLeft, {-5, 7}, false, {95, 100, 300, 207}, -1, false},
+        {"", HitZone::kTopRight, {4, 4}, false, {100, 104, 304, 200}, -1, false},
+        {"", HitZone::kRight, {-250, 0}, false, {100, 100, 50, 200}, -1, false},
+        // Shift keeps the aspect ratio of 200 x 100; the larger relative step decides, and inverting is refused.
+        {"", HitZone::kRight, {100, 0}, true, {100, 100, 400, 250}, -1, false},
+        {"", HitZone::kTop, {0, -50}, true, {100, 50, 400, 200}, -1, false},
+        {"", HitZone::kBottomRight, {50, 10}, true, {100, 100, 350, 225}, -1, false},
+        {"", HitZone::kTopLeft, {-10, -50}, true, {0, 50, 300, 200}, -1, false},
+        {"", HitZone::kBottomRight, {20, 10}, true, {100, 100, 320, 210}, -1, false},  // equal ratios
+        {"", HitZone::kRight, {-250, 0}, true, {100, 100, 300, 200}, -1, true},
+        // Under the scale lock the edges of locked output dimensions stay.
+        {"sw", HitZone::kRight, {10, 0}, false, {100, 100, 300, 200}, -1, false},
+        {"sw", HitZone::kBottomRight, {10, 10}, false, {100, 100, 300, 210}, -1, false},
+        {"swh", HitZone::kBottomRight, {10, 10}, false, {100, 100, 300, 200}, -1, false},
+        {"swh", HitZone::kTop, {0, 10}, false, {100, 100, 300, 200}, -1, false},
+        // An output width lock makes the scale follow the width: 400 x 100 / 300 = 133. Width 50 would need
+        // 800 %: the scale stops at 400 % and the dragged edge moves to fit it.
+        {"w", HitZone::kRight, {100, 0}, false, {100, 100, 400, 200}, 133, false},
+        {"w", HitZone::kRight, {-150, 0}, false, {100, 100, 200, 200}, 400, false},
+        {"w", HitZone::kLeft, {150, 0}, false, {200, 100, 300, 200}, 400, false},
+        // Both locked keep the output's proportions: 40000 / 250 = 160. A vertical step leaves the horizontal
+        // side of the corner and sets the width from the scale: 20000 / 120 = 166.
+        {"wh", HitZone::kBottomRight, {50, 0}, false, {100, 100, 350, 225}, 160, false},
+        {"wh", HitZone::kBottomRight, {30, 20}, false, {100, 100, 340, 220}, 166, false},
+        {"wh", HitZone::kTopLeft, {0, -20}, false, {60, 80, 300, 200}, 166, false},
+    };
     settings.outWidth = 400;
     settings.outHeight = 200;
-    EXPECT_EQ(Result(Step(HitZone::kBottomRight, {50, 0})), std::tuple(Rect{100, 100, 350, 225}, 160));  // 40000 / 250
-    // A vertical step leaves the horizontal side of the corner and sets the width from the scale: 20000 / 120.
-    EXPECT_EQ(Result(Step(HitZone::kBottomRight, {30, 20})), std::tuple(Rect{100, 100, 340, 220}, 166));
-    EXPECT_EQ(Step(HitZone::kTopLeft, {0, -20}).rect, (Rect{60, 80, 300, 200}));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const Row& row = rows[i];
+        SCOPED_TRACE(testing::Message() << "row " << i);
+        const std::string locks = row.locks;
+        settings.scaleLocked = locks.find('s') != std::string::npos;
+        settings.outWidthLocked = locks.find('w') != std::string::npos;
+        settings.outHeightLocked = locks.find('h') != std::string::npos;
+        const EditStep step = Step(row.zone, row.delta, row.shift);
+        EXPECT_EQ(std::tuple(step.rect, step.scale.value_or(-1), step.refused),
+                  std::tuple(row.rect, row.scale, row.refused));
+    }
 }
 
 TEST(OutputScaleTest, LimitsComeFromTheResolutionsAndTheScaleRange) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace korva {
 namespace {
 
@@ -39,19 +41,15 @@ class MarqueeListTest : public ::testing::Test {
 TEST_F(MarqueeListTest, AddConvertsViewPixelsToTenthsAndRoundedThousandths) {
     ASSERT_TRUE(list.Add({2, 3, 150, 200}, Block(1)));
     const Marquee& m = *list.Current();
-    EXPECT_EQ(m.view, (Rect{2, 3, 150, 200}));
     EXPECT_EQ(m.viewTenths, (Rect{20, 30, 1500, 2000}));
     EXPECT_EQ(m.fullTenths, m.viewTenths);
     // 20 x 850 / 300 = 56.67 rounds to 57; 30 x 1100 / 388 = 85.05 rounds to 85.
     EXPECT_EQ(m.document, (Rect{57, 85, 4250, 5670}));
-    EXPECT_TRUE(m.zoom.IsEmpty());
-    EXPECT_EQ(list.Count(), 1);
 }
 
 TEST_F(MarqueeListTest, ZoomConversionsRoundTripThroughTheDocumentRectangle) {
     list.Add({10, 10, 100, 100}, Block(1));  // the zoom source
     EnterZoom();
-    EXPECT_TRUE(list.Zoomed());
     EXPECT_EQ(list.ZoomSource(), list.Current());
     EXPECT_EQ(list.Current()->view, (Rect{5, 5, 290, 440}));
 
@@ -61,7 +59,6 @@ TEST_F(MarqueeListTest, ZoomConversionsRoundTripThroughTheDocumentRectangle) {
     EXPECT_EQ(list.Current()->fullTenths.left, 776);                      // 3300 x 300 / 1275 = 776.47, rounded
 
     list.LeaveZoom();
-    EXPECT_FALSE(list.Zoomed());
     EXPECT_EQ(list.ZoomSource(), nullptr);
     EXPECT_EQ(list.Factors().bedPxW, 300);
     EXPECT_EQ(list.Current()->view.left, 78);  // (776 + 5) / 10
@@ -81,12 +78,11 @@ TEST_F(MarqueeListTest, StoredRecordsArePlacedFromTheirDocumentRectangleWithinTh
     record.zoom.fullWidth = 300;
     ASSERT_TRUE(list.AddStored(record, true));
     EXPECT_EQ(list.Current()->fullTenths.left, 776);  // 2200 x 300 / 850, rounded
-    EXPECT_EQ(list.Current()->viewTenths, list.Current()->fullTenths);
     EXPECT_EQ(list.Current()->view.left, 78);
     EXPECT_EQ(list.Current()->zoom.areaWidth, 100);  // made for this full-preview width: kept
 
     record.zoom.fullWidth = 301;
-    record.document = {-5000, 0, 999999, 20000};
+    record.document = {std::numeric_limits<int32_t>::min(), 0, std::numeric_limits<int32_t>::max(), 20000};
     ASSERT_TRUE(list.AddStored(record, false));
     EXPECT_EQ(list.At(0).document, (Rect{0, 0, 8500, 11000}));
     EXPECT_EQ(list.At(0).view, (Rect{0, 0, 300, 388}));
@@ -185,7 +181,6 @@ TEST_F(MarqueeListTest, AZoomIsRecordedIntoTheEditedZoomSourceWhichRemovingForge
     EXPECT_EQ(list.ZoomSource(), nullptr);
     list.Clear();
     EXPECT_FALSE(list.Zoomed());
-    EXPECT_EQ(list.Count(), 0);
 }
 
 TEST_F(MarqueeListTest, AbsurdGeometryGivesZerosInsteadOfOverflowing) {

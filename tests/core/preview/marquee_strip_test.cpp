@@ -33,20 +33,17 @@ TEST_F(MarqueeStripTest, EachButtonIsEnabledExactlyWhenItsCommandCanAct) {
     model.Marquees().MakeCurrentByIndex(1);
     EXPECT_EQ(Strip()[2], 0);
 
-    model.Zoom().fullPreviewShown = false;
-    EXPECT_EQ(Strip(), (S{1, 0, 0, 1, 1, 1}));
-    model.Settings().busy = true;
-    EXPECT_EQ(Strip(), (S{0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(MarqueeStripTest, TheFeederWithoutAnOptionNeitherZoomsNorScansEveryMarquee) {
-    AddMarquee({10, 10, 100, 100});
-    AddMarquee({20, 20, 60, 60});
+    // The feeder without an option neither zooms nor scans every marquee.
     model.Settings().docSource = 1;
     model.Settings().optionUnit = 0;
     EXPECT_EQ(Strip(), (S{0, 0, 0, 1, 1, 0}));
     model.Settings().optionUnit = 1;
     EXPECT_EQ(Strip(), (S{0, 1, 0, 1, 1, 1}));
+
+    model.Zoom().fullPreviewShown = false;
+    EXPECT_EQ(Strip(), (S{1, 0, 0, 1, 1, 1}));
+    model.Settings().busy = true;
+    EXPECT_EQ(Strip(), (S{0, 0, 0, 0, 0, 0}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Records, geometries and event sequences with arbitrary values: the preview code must neither crash nor
+// Geometries and event sequences with arbitrary values: the preview code must neither crash nor
 // overflow (the sanitizer build checks the arithmetic) and keeps its invariants.
 #include <gtest/gtest.h>
 
@@ -31,36 +31,6 @@ int32_t AnyValue(std::mt19937& random) {
 
 Rect AnyRect(std::mt19937& random) {
     return {AnyValue(random), AnyValue(random), AnyValue(random), AnyValue(random)};
-}
-
-TEST(PreviewRobustnessTest, StoredRecordsWithArbitraryCoordinatesStayOnTheBed) {
-    for (uint32_t seed = 1; seed <= 200; ++seed) {
-        std::mt19937 random(seed);
-        PreviewView view;
-        view.bedWidth = view.areaWidth = static_cast<int32_t>(random() % 3) * 850;  // sometimes no bed
-        view.bedHeight = view.areaHeight = 1100;
-        view.viewWidth = view.fullWidth = 300;
-        view.viewHeight = view.fullHeight = 388;
-        MarqueeList list;
-        list.SetGeometry(view);
-        Marquee record;
-        record.document = AnyRect(random);
-        record.zoom.fullWidth = 300;
-        record.zoom.areaWidth = AnyValue(random);
-        record.zoom.viewWidth = AnyValue(random);
-        const bool added = list.AddStored(record, true);
-        EXPECT_EQ(added, view.bedWidth > 0) << seed;
-        if (!added) {
-            continue;
-        }
-        const Rect& placed = list.Current()->view;
-        EXPECT_TRUE(placed.left >= 0 && placed.right <= 300 && placed.bottom <= 388) << seed;
-        view.currentRect = placed;
-        PaneSettings settings;
-        settings.resolutions = {50, 100, 300};
-        ComputeZoomView(view, *list.Current(), settings);
-        ComputeSelectionSize(view, list.Current());
-    }
 }
 
 TEST(PreviewRobustnessTest, ArbitraryGeometryNeverDividesByZeroOrOverflows) {
