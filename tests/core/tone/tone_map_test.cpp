@@ -5,25 +5,16 @@
 namespace korva {
 namespace {
 
-TEST(ToneMapTest, LinearMapGivesIdentityCurves) {
-    const ToneMap linear = BuiltInToneMaps()[0].toneMap;
-    ToneTables tables;
-    for (ToneCurve& curve : tables.toneCurves) {
-        curve.fill(9);
-    }
-    BuildToneMapCurves(linear, tables);
-    EXPECT_TRUE(tables.toneCurvesInForce);
-    for (int c = 0; c < 4; ++c) {
-        for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(tables.toneCurves[c][i], i) << "channel " << c;
-        }
-    }
-}
-
 TEST(ToneMapTest, BuiltInMapCurvesPassThroughTheirPointsAndOnlyTheMasterIsShaped) {
-    for (const BuiltInToneMap& builtIn : BuiltInToneMaps()) {
+    const auto builtIns = BuiltInToneMaps();
+    for (size_t m = 0; m < builtIns.size(); ++m) {
+        const BuiltInToneMap& builtIn = builtIns[m];
         ToneTables tables;
+        for (ToneCurve& curve : tables.toneCurves) {
+            curve.fill(9);
+        }
         BuildToneMapCurves(builtIn.toneMap, tables);
+        EXPECT_TRUE(tables.toneCurvesInForce);
         for (int c = 0; c < 4; ++c) {
             for (int p = 0; p < 5; ++p) {
                 const int16_t output = builtIn.toneMap.PointOutput(c, p);
@@ -32,11 +23,14 @@ TEST(ToneMapTest, BuiltInMapCurvesPassThroughTheirPointsAndOnlyTheMasterIsShaped
                     EXPECT_EQ(output, kPointLevels[p]);
                 }
             }
+            for (int i = 0; m == 0 && i < 256; ++i) {
+                ASSERT_EQ(tables.toneCurves[c][i], i) << "Linear, channel " << c;
+            }
         }
     }
     // "Darken" bends the curve below the identity between the points and stays monotone.
     ToneTables darken;
-    BuildToneMapCurves(BuiltInToneMaps()[2].toneMap, darken);
+    BuildToneMapCurves(builtIns[2].toneMap, darken);
     EXPECT_LT(darken.toneCurves[kChannelMaster][100], 100);
     for (int i = 1; i < 256; ++i) {
         EXPECT_GE(darken.toneCurves[kChannelMaster][i], darken.toneCurves[kChannelMaster][i - 1]);
