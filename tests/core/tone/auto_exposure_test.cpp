@@ -4,43 +4,33 @@
 
 #include <vector>
 
+#include "imaging/test_images.h"
+
 namespace korva {
 namespace {
-
-struct Rgb {
-    uint8_t red;
-    uint8_t green;
-    uint8_t blue;
-};
 
 // A bottom-up 24-bit picture: runs of (count, red, green, blue) fill the rectangle (1, 1)..(width - 2,
 // height - 2) row by row from the top, the one-pixel frame around it is white.
 struct Picture {
-    Picture(uint16_t w, uint16_t h, const std::vector<std::array<int, 4>>& runs)
-        : width(w), height(h), rowBytes((w * 3u + 3) & ~3u), bytes(rowBytes * h, 0) {
-        std::vector<Rgb> inside;
+    Picture(uint16_t w, uint16_t h, const std::vector<std::array<int, 4>>& runs) {
+        std::vector<test::Bgr> inside;
         for (const auto& [count, red, green, blue] : runs) {
             inside.insert(inside.end(), count,
-                          {static_cast<uint8_t>(red), static_cast<uint8_t>(green), static_cast<uint8_t>(blue)});
+                          {static_cast<uint8_t>(blue), static_cast<uint8_t>(green), static_cast<uint8_t>(red)});
         }
-        size_t next = 0;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const bool frame = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-                const Rgb rgb = frame ? Rgb{255, 255, 255} : inside[next++];
-                uint8_t* pixel = bytes.data() + (h - 1 - y) * rowBytes + 3 * x;
-                pixel[0] = rgb.blue;
-                pixel[1] = rgb.green;
-                pixel[2] = rgb.red;
-            }
-        }
+        image = test::Image24(w, h, [&](int32_t x, int32_t bottomUp) {
+            const int32_t y = h - 1 - bottomUp;
+            const bool frame = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            return frame ? test::Grey(255) : inside[(y - 1) * (w - 2) + x - 1];
+        });
     }
-    ExposureImage Image() const { return {bytes.data(), width, height, rowBytes}; }
-    ExposureRect Inside() const { return {1, 1, width - 2, height - 2}; }
+    ExposureImage Image() const {
+        return {image.pixels.data(), static_cast<uint16_t>(image.width), static_cast<uint16_t>(image.height),
+                image.rowBytes};
+    }
+    ExposureRect Inside() const { return {1, 1, image.width - 2, image.height - 2}; }
 
-    uint16_t width, height;
-    uint32_t rowBytes;
-    std::vector<uint8_t> bytes;
+    RenderedImage image;
 };
 
 TEST(ExposureHistogramsTest, CountsTheInclusiveRectangleCountedFromTheTop) {
