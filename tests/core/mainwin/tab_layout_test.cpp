@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace korva {
 namespace {
 
@@ -12,18 +14,17 @@ const Rect kPhotoLabel{200, 80, 290, 100};
 const Rect kFrame{108, 100, 400, 400};
 
 TEST(HitTabLabelTest, EachLabelAnswersStrictlyInsideItsSpanBordersAndTheFrameSelectNothing) {
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {111, 81}), TabHit::kOcr);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {199, 99}), TabHit::kOcr);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {201, 90}), TabHit::kPhoto);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {289, 90}), TabHit::kPhoto);
-    // The Photo label reaches as far right of its left edge as the OCR label lies left of it: x = 290
-    // is just outside.
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {2 * 200 - 110, 90}), TabHit::kNone);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {200, 90}), TabHit::kNone);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {110, 90}), TabHit::kNone);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {150, 80}), TabHit::kNone);
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {150, 100}), TabHit::kNone);  // the frame's top
-    EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, {150, 200}), TabHit::kNone);
+    // The Photo label reaches as far right of its left edge as the OCR label lies left of it: x = 290 is
+    // just outside. y = 100 is the frame's top.
+    const std::pair<Point, TabHit> hits[] = {
+        {{111, 81}, TabHit::kOcr},   {{199, 99}, TabHit::kOcr},  {{201, 90}, TabHit::kPhoto},
+        {{289, 90}, TabHit::kPhoto}, {{290, 90}, TabHit::kNone}, {{200, 90}, TabHit::kNone},
+        {{110, 90}, TabHit::kNone},  {{150, 80}, TabHit::kNone}, {{150, 100}, TabHit::kNone},
+        {{150, 200}, TabHit::kNone},
+    };
+    for (const auto& [point, hit] : hits) {
+        EXPECT_EQ(HitTabLabel(kOcrLabel, kPhotoLabel, kFrame, point), hit) << point.x << "," << point.y;
+    }
 }
 
 TEST(CentrePageInFrameTest, CentresInClientCoordinatesWithIntegerHalves) {
