@@ -3,26 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace korva {
 namespace {
 
-std::string Names(int width, int caption) {
-    const MainTemplates t = ChooseMainTemplates(width, caption);
-    return std::string(t.main) + " " + t.photo + " " + t.ocr;
-}
-
 TEST(MainTemplatesTest, ScreenWidthAndCaptionHeightPickTheTemplateSet) {
-    EXPECT_EQ(Names(1024, 18), "SCANQUILLA Phototab Ocrtab");
-    EXPECT_EQ(Names(1024, 22), "SCANQUILLA2 Phototab Ocrtab");
-    EXPECT_EQ(Names(800, 18), "SCANQUILLA2 Phototab Ocrtab");
-    EXPECT_EQ(Names(800, 22), "SCANQUILLA3 Phototab2 Ocrtab2");
-    EXPECT_EQ(Names(640, 18), "SCANQUILLA3 Phototab2 Ocrtab2");
-    EXPECT_EQ(Names(640, 22), "SCANQUILLA3 Phototab2 Ocrtab2");
     // The borders: 1000 still counts as medium, 20-pixel captions as short.
-    EXPECT_EQ(Names(1000, 20), "SCANQUILLA2 Phototab Ocrtab");
-    EXPECT_EQ(Names(1001, 21), "SCANQUILLA2 Phototab Ocrtab");
-    EXPECT_EQ(Names(799, 18), "SCANQUILLA3 Phototab2 Ocrtab2");
+    const std::tuple<int, int, const char*> cases[] = {
+        {1024, 18, "SCANQUILLA Phototab Ocrtab"},   {1024, 22, "SCANQUILLA2 Phototab Ocrtab"},
+        {800, 18, "SCANQUILLA2 Phototab Ocrtab"},   {800, 22, "SCANQUILLA3 Phototab2 Ocrtab2"},
+        {640, 18, "SCANQUILLA3 Phototab2 Ocrtab2"}, {1000, 20, "SCANQUILLA2 Phototab Ocrtab"},
+        {1001, 21, "SCANQUILLA2 Phototab Ocrtab"},  {799, 18, "SCANQUILLA3 Phototab2 Ocrtab2"},
+    };
+    for (const auto& [width, caption, names] : cases) {
+        const MainTemplates t = ChooseMainTemplates(width, caption);
+        EXPECT_EQ(std::string(t.main) + " " + t.photo + " " + t.ocr, names) << width << " " << caption;
+    }
 }
 
 }  // namespace
