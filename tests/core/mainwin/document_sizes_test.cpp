@@ -21,9 +21,7 @@ TEST(DocumentSizeSelectionTest, OffsetsCentreTheSizesOnTheFeedPathInPreviewPixel
     EXPECT_TRUE(DocumentSizeSelection(kSizeMax, 340, 850).IsEmpty());
     EXPECT_TRUE(DocumentSizeSelection(kSizeTyped, 340, 850).IsEmpty());
     EXPECT_TRUE(DocumentSizeSelection(kSizeA4, 340, 0).IsEmpty());
-}
-
-TEST(FindDocumentSizeTest, HoldsTheTextsTheSizeFieldsShow) {
+    // The size fields show the texts, not the floats.
     ASSERT_TRUE(FindDocumentSize(kSizeB5));
     EXPECT_EQ(std::string(FindDocumentSize(kSizeB5)->height), "10.12");
     EXPECT_FALSE(FindDocumentSize(969));

@@ -19,13 +19,10 @@ TEST(TypedParameterValueTest, SignedNumbersAreClampedAndAnythingElseIsRefused) {
 }
 
 TEST(ClosesToolWindowsTest, ClicksAndChoicesThatChangeWhatTheWindowsShowCloseThem) {
-    for (int id : {111, 115, 354, 733, 950, 1019}) {
-        EXPECT_TRUE(ClosesToolWindows(id, id == 111 || id == 115 ? 1 : 0)) << id;
-    }
-    for (int id : {941, 947, 1, 131, 142}) {
-        EXPECT_FALSE(ClosesToolWindows(id, 0)) << id;
-    }
+    EXPECT_TRUE(ClosesToolWindows(111, 1));  // a new choice in a list
+    EXPECT_TRUE(ClosesToolWindows(1019, 0));
     EXPECT_FALSE(ClosesToolWindows(111, 4));  // the list lost the focus: nothing was chosen
+    EXPECT_FALSE(ClosesToolWindows(941, 0));
 }
 
 TEST(LinkExposureAndHighlightTest, EachFollowsTheOtherWithinItsRange) {
