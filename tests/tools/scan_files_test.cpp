@@ -106,9 +106,7 @@ TEST_F(SimulatorFilesTest, ScansAreNumberedFilesWithTheirBlockBesideThem) {
     ASSERT_EQ(tiff.substr(0, 4), std::string("II*\0", 4));
     const uint32_t directory = Le32(tiff, 4);
     auto tag = [&](int i) { return tiff.substr(directory + 2 + i * 12, 12); };
-    EXPECT_EQ(Le32(tag(0), 8), 3u);   // width
-    EXPECT_EQ(Le32(tag(1), 8), 2u);   // height
-    EXPECT_EQ(Le32(tag(2), 8), 16u);  // bits per sample
+    EXPECT_EQ(std::tuple(Le32(tag(0), 8), Le32(tag(1), 8), Le32(tag(2), 8)), std::tuple(3u, 2u, 16u));  // w, h, bits
     const uint32_t pixels = Le32(tag(5), 8);
     ASSERT_EQ(tiff.size(), pixels + 12);
     EXPECT_EQ(Le32(tiff, pixels + 6), 0x0000FFFFu + (4u << 16));  // samples 65535 and 4
