@@ -35,6 +35,11 @@ struct Picture {
     RenderedImage image;
 };
 
+// Exposure, gamma, highlight and shadow.
+std::array<int32_t, 4> Sliders(const ToneState& s) {
+    return {s.exposureTenths, s.gammaPercent, s.highlightLevel, s.shadowLevel};
+}
+
 TEST(ExposureHistogramsTest, CountsTheInclusiveRectangleCountedFromTheTop) {
     const Picture picture(4, 4, {{2, 7, 8, 9}, {1, 10, 0, 0}, {1, 20, 0, 0}});
     ExposureHistograms top = BuildExposureHistograms(picture.Image(), {1, 1, 2, 1});
@@ -141,13 +146,9 @@ TEST(AutoExposureTest, EmptyRectangleAndMissingCalibrationStillGiveUsableValues)
     EXPECT_EQ(result.gamma, 0.0f);
     EXPECT_EQ(result.channelBalance, (std::array<float, 3>{0, 0, 0}));
 
-    ToneState state;
-    state.exposureTenths = 3;
+    ToneState state{.exposureTenths = 3};
     StoreAutoExposure(result, false, state);
-    EXPECT_EQ(state.highlightLevel, 61);
-    EXPECT_EQ(state.exposureTenths, 20);  // re-linked to the clamped highlight
-    EXPECT_EQ(state.shadowLevel, 0);
-    EXPECT_EQ(state.gammaPercent, 50);
+    EXPECT_EQ(Sliders(state), (std::array<int32_t, 4>{20, 50, 61, 0}));  // exposure re-linked to the clamped highlight
 
     AutoExposureResult untouched;
     untouched.highlight = 77;
@@ -158,23 +159,17 @@ TEST(AutoExposureTest, EmptyRectangleAndMissingCalibrationStillGiveUsableValues)
 TEST(AutoExposureTest, StoringClampsAndRoundsIntoTheToneState) {
     AutoExposureResult result{{-0.5f, -0.25f, -1.0f}, {-6.0f, -5.0f, -4.0f}, 200, 75, 1.889288f, {0.25f, 0.0f, -0.5f}};
 
-    ToneState state;
-    state.exposureTenths = 4;
+    ToneState state{.exposureTenths = 4};
     StoreAutoExposure(result, false, state);
     EXPECT_EQ(state.channelGamma, result.channelGamma);
     EXPECT_EQ(state.channelOffset, result.channelOffset);
     EXPECT_EQ(state.channelBalance, result.channelBalance);
-    EXPECT_EQ(state.highlightLevel, 200);
-    EXPECT_EQ(state.exposureTenths, 4);  // an unclamped highlight leaves the exposure alone
-    EXPECT_EQ(state.shadowLevel, 60);
-    EXPECT_EQ(state.gammaPercent, 189);
+    EXPECT_EQ(Sliders(state), (std::array<int32_t, 4>{4, 189, 200, 60}));  // the exposure left alone
 
     result.highlight = 700;
     result.gamma = 6.0f;
     StoreAutoExposure(result, false, state);
-    EXPECT_EQ(state.highlightLevel, 490);
-    EXPECT_EQ(state.exposureTenths, -10);
-    EXPECT_EQ(state.gammaPercent, 500);
+    EXPECT_EQ(Sliders(state), (std::array<int32_t, 4>{-10, 500, 490, 60}));
     StoreAutoExposure(result, true, state);
     EXPECT_EQ(state.gammaPercent, 100);
 }
