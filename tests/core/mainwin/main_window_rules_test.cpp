@@ -1,5 +1,5 @@
-// The small rules of the main window: page keys, tab labels, document sizes, resolutions, the adjustment
-// windows, line-art options, scroll positions, hints and the busy state.
+// The small rules of the main window: its template set, page keys, tab labels, document sizes,
+// resolutions, the adjustment windows, line-art options, scroll positions, hints and the busy state.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,6 +9,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/boundary/main_templates.h"
 #include "core/mainwin/busy_controls.h"
 #include "core/mainwin/document_sizes.h"
 #include "core/mainwin/hint_table.h"
@@ -217,6 +218,20 @@ TEST(LinkExposureAndHighlightTest, EachFollowsTheOtherWithinItsRange) {
     values[iproc::kHighlight] = 61;  // two stops, more than level 1 allows
     LinkExposureAndHighlight(values, iproc::kHighlight, 1, 0.0f);
     EXPECT_EQ(values[iproc::kExposure], 3);
+}
+
+TEST(MainTemplatesTest, ScreenWidthAndCaptionHeightPickTheTemplateSet) {
+    // The borders: 1000 still counts as medium, 20-pixel captions as short.
+    const std::tuple<int, int, const char*> cases[] = {
+        {1024, 18, "SCANQUILLA Phototab Ocrtab"},   {1024, 22, "SCANQUILLA2 Phototab Ocrtab"},
+        {800, 18, "SCANQUILLA2 Phototab Ocrtab"},   {800, 22, "SCANQUILLA3 Phototab2 Ocrtab2"},
+        {640, 18, "SCANQUILLA3 Phototab2 Ocrtab2"}, {1000, 20, "SCANQUILLA2 Phototab Ocrtab"},
+        {1001, 21, "SCANQUILLA2 Phototab Ocrtab"},  {799, 18, "SCANQUILLA3 Phototab2 Ocrtab2"},
+    };
+    for (const auto& [width, caption, names] : cases) {
+        const MainTemplates t = ChooseMainTemplates(width, caption);
+        EXPECT_EQ(std::string(t.main) + " " + t.photo + " " + t.ocr, names) << width << " " << caption;
+    }
 }
 
 }  // namespace
