@@ -2,6 +2,8 @@
 // the files it leaves.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/boundary/source_context.h"
@@ -71,23 +73,18 @@ TEST_F(SimulatorFilesTest, TheDeviceModelComesFromItsSectionWithModelsForTests) 
 TEST_F(SimulatorFilesTest, TheModulesBlockBecomesTheJobAndFilmModeGivesAPositive) {
     std::vector<uint8_t> block(kSourceContextSize, 0);
     SourceContext c(block.data());
-    c.Set(ctx::level, 6);
-    c.Set(ctx::pixelWidth, 600);
-    c.Set(ctx::pixelHeight, 300);
-    c.Set(ctx::dsResolution, 300);
-    c.Set(ctx::dsScale, 50);
-    c.Set(ctx::dsAreaLeft, 25);
-    c.Set(ctx::pixelType, 1);
-    c.Set(ctx::bitsPerSample, 8);
-    c.Set(ctx::tablesValid, 1);
+    const std::pair<ContextField, int64_t> fields[] = {
+        {ctx::level, 6},       {ctx::pixelWidth, 600}, {ctx::pixelHeight, 300}, {ctx::dsResolution, 300},
+        {ctx::dsScale, 50},    {ctx::dsAreaLeft, 25},  {ctx::pixelType, 1},     {ctx::bitsPerSample, 8},
+        {ctx::tablesValid, 1}, {ctx::docSource, 1}};
+    for (const auto& [field, value] : fields) {
+        c.Set(field, value);
+    }
     c.Bytes(ctx::tableGreen)[7] = 99;
-    c.Set(ctx::docSource, 1);
     ScanJob job;
     ASSERT_TRUE(JobFromContext(c, 1, job));
-    EXPECT_EQ(job.dpi, 150);
-    EXPECT_EQ(job.left, 25);
-    EXPECT_EQ(job.tables[1][7], 99);
-    EXPECT_EQ(job.source, ScanSource::kNegativeFilm);
+    EXPECT_EQ(std::tuple(job.dpi, job.left, job.tables[1][7], job.source),
+              std::tuple(150.0, 25, 99, ScanSource::kNegativeFilm));
     c.Set(ctx::negativeFilm, 1);
     ASSERT_TRUE(JobFromContext(c, 1, job));
     EXPECT_EQ(job.source, ScanSource::kPositiveFilm);
@@ -99,12 +96,7 @@ TEST_F(SimulatorFilesTest, TheModulesBlockBecomesTheJobAndFilmModeGivesAPositive
 }
 
 TEST_F(SimulatorFilesTest, ScansAreNumberedFilesWithTheirBlockBesideThem) {
-    ScanJob job;
-    job.width = 3;
-    job.height = 2;
-    job.dpi = 300;
-    job.pixelType = 1;
-    job.bitsPerSample = 16;
+    ScanJob job{.width = 3, .height = 2, .dpi = 300, .pixelType = 1, .bitsPerSample = 16};
     ScanImage deep;
     deep.deepChannels = 1;
     deep.deepSamples = {0, 1, 2, 65535, 4, 5};
@@ -114,9 +106,7 @@ TEST_F(SimulatorFilesTest, ScansAreNumberedFilesWithTheirBlockBesideThem) {
     ASSERT_EQ(tiff.substr(0, 4), std::string("II*\0", 4));
     const uint32_t directory = Le32(tiff, 4);
     auto tag = [&](int i) { return tiff.substr(directory + 2 + i * 12, 12); };
-    EXPECT_EQ(Le32(tag(0), 8), 3u);   // width
-    EXPECT_EQ(Le32(tag(1), 8), 2u);   // height
-    EXPECT_EQ(Le32(tag(2), 8), 16u);  // bits per sample
+    EXPECT_EQ(std::tuple(Le32(tag(0), 8), Le32(tag(1), 8), Le32(tag(2), 8)), std::tuple(3u, 2u, 16u));  // w, h, bits
     const uint32_t pixels = Le32(tag(5), 8);
     ASSERT_EQ(tiff.size(), pixels + 12);
     EXPECT_EQ(Le32(tiff, pixels + 6), 0x0000FFFFu + (4u << 16));  // samples 65535 and 4

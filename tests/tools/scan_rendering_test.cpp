@@ -15,15 +15,8 @@ namespace {
 
 // Half an inch of the chart's photograph and heading at 40 dpi: 20 x 20 pixels of many colours.
 ScanJob PhotoJob(int32_t pixelType = 2, int32_t bits = 8) {
-    ScanJob job;
-    job.width = 20;
-    job.height = 20;
-    job.dpi = 40;
-    job.left = 300;
-    job.top = 80;
-    job.pixelType = pixelType;
-    job.bitsPerSample = bits;
-    return job;
+    return ScanJob{
+        .width = 20, .height = 20, .dpi = 40, .left = 300, .top = 80, .pixelType = pixelType, .bitsPerSample = bits};
 }
 
 std::vector<uint8_t> Scan(const ScanJob& job) {

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "tools/datasource/scanner_response.h"
 #include "tools/datasource/test_document.h"
@@ -25,46 +27,39 @@ Rgb Scanned(const Rgb& truth) {
     return {static_cast<uint8_t>(device[0]), static_cast<uint8_t>(device[1]), static_cast<uint8_t>(device[2])};
 }
 
-class ProfileToLab {
-  public:
-    explicit ProfileToLab(cmsHPROFILE profile) : profile_(profile), lab_(cmsCreateLab4Profile(nullptr)) {
-        if (profile_ && lab_) {
-            transform_ = cmsCreateTransform(profile_, TYPE_RGB_8, lab_, TYPE_Lab_DBL, INTENT_RELATIVE_COLORIMETRIC, 0);
-        }
-    }
-    ~ProfileToLab() {
-        if (transform_) {
-            cmsDeleteTransform(transform_);
-        }
-        if (lab_) {
-            cmsCloseProfile(lab_);
-        }
-        if (profile_) {
-            cmsCloseProfile(profile_);
-        }
-    }
-    ProfileToLab(const ProfileToLab&) = delete;
-    ProfileToLab& operator=(const ProfileToLab&) = delete;
+using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
 
-    bool Valid() const { return transform_ != nullptr; }
-    cmsCIELab operator()(const Rgb& rgb) const {
-        cmsCIELab lab{};
-        cmsDoTransform(transform_, rgb.data(), &lab, 1);
-        return lab;
-    }
-
-  private:
-    cmsHPROFILE profile_;
-    cmsHPROFILE lab_;
-    cmsHTRANSFORM transform_ = nullptr;
-};
-
-cmsHPROFILE Generated(const char* name) {
-    return cmsOpenProfileFromFile((std::string(KORVA_PROFILE_DIR) + "/" + name).c_str(), "r");
+Profile Generated(const char* name) {
+    return {cmsOpenProfileFromFile((std::string(KORVA_PROFILE_DIR) + "/" + name).c_str(), "r"), cmsCloseProfile};
 }
 
+// Colours of a profile's device values as Lab; not valid when the profile could not be read.
+struct ProfileToLab {
+    explicit ProfileToLab(Profile p)
+        : profile(std::move(p)),
+          lab(cmsCreateLab4Profile(nullptr), cmsCloseProfile),
+          transform(profile && lab ? cmsCreateTransform(profile.get(),
+                                                        TYPE_RGB_8,
+                                                        lab.get(),
+                                                        TYPE_Lab_DBL,
+                                                        INTENT_RELATIVE_COLORIMETRIC,
+                                                        0)
+                                   : nullptr,
+                    cmsDeleteTransform) {}
+    bool Valid() const { return transform != nullptr; }
+    cmsCIELab operator()(const Rgb& rgb) const {
+        cmsCIELab out{};
+        cmsDoTransform(transform.get(), rgb.data(), &out, 1);
+        return out;
+    }
+
+    Profile profile;
+    Profile lab;
+    std::unique_ptr<void, decltype(&cmsDeleteTransform)> transform;
+};
+
 TEST(ScannerProfileTest, TheSimulatedScannerProfileBringsThePatchesBackToTheirTrueColours) {
-    const ProfileToLab truth(cmsCreate_sRGBProfile());
+    const ProfileToLab truth(Profile(cmsCreate_sRGBProfile(), cmsCloseProfile));
     const ProfileToLab simulated(Generated("qa4100r.icm"));
     const ProfileToLab plain(Generated("mrd512r.icm"));
     ASSERT_TRUE(truth.Valid() && simulated.Valid() && plain.Valid());
@@ -85,22 +80,22 @@ TEST(ScannerProfileTest, TheSimulatedScannerProfileBringsThePatchesBackToTheirTr
 }
 
 TEST(ScannerProfileTest, TheDisplayProfileIsGamma22WithAD65White) {
-    cmsHPROFILE display = Generated("mon17k65.icm");
-    cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+    const Profile display = Generated("mon17k65.icm");
+    const Profile srgb(cmsCreate_sRGBProfile(), cmsCloseProfile);
     ASSERT_TRUE(display && srgb);
-    EXPECT_EQ(cmsGetDeviceClass(display), cmsSigDisplayClass);
-    const auto* curve = static_cast<const cmsToneCurve*>(cmsReadTag(display, cmsSigGreenTRCTag));
+    EXPECT_EQ(cmsGetDeviceClass(display.get()), cmsSigDisplayClass);
+    const auto* curve = static_cast<const cmsToneCurve*>(cmsReadTag(display.get(), cmsSigGreenTRCTag));
     ASSERT_NE(curve, nullptr);
     EXPECT_NEAR(cmsEstimateGamma(curve, 0.01), 2.2, 0.01);
     // Its white is sRGB's D65: both carry the same adaptation from it to D50.
-    const auto* adaptation = static_cast<const cmsFloat64Number*>(cmsReadTag(display, cmsSigChromaticAdaptationTag));
-    const auto* srgbAdaptation = static_cast<const cmsFloat64Number*>(cmsReadTag(srgb, cmsSigChromaticAdaptationTag));
+    const auto* adaptation =
+        static_cast<const cmsFloat64Number*>(cmsReadTag(display.get(), cmsSigChromaticAdaptationTag));
+    const auto* srgbAdaptation =
+        static_cast<const cmsFloat64Number*>(cmsReadTag(srgb.get(), cmsSigChromaticAdaptationTag));
     ASSERT_TRUE(adaptation && srgbAdaptation);
     for (int i = 0; i < 9; ++i) {
         EXPECT_NEAR(adaptation[i], srgbAdaptation[i], 1e-3);
     }
-    cmsCloseProfile(srgb);
-    cmsCloseProfile(display);
 }
 
 }  // namespace

@@ -152,19 +152,15 @@ TEST(TwainImageInfoTest, DescribesColourGreyAndLineArtBitmaps) {
     PendingImage image;
     image.dpi = 150;
     image.bitmap = {20, 30, 24, {}, {}};
-    tw::TwImageInfo info = DescribeImage(image);
-    EXPECT_EQ(info.xResolution.whole, 150);
-    EXPECT_EQ(info.imageLength, 30);
-    EXPECT_EQ(info.samplesPerPixel, 3);
-    EXPECT_EQ(info.bitsPerSample[2], 8);
-    EXPECT_EQ(info.bitsPerPixel, 24);
+    const auto fields = [&] {
+        const tw::TwImageInfo info = DescribeImage(image);
+        return std::vector<int>{info.xResolution.whole, info.imageLength,  info.samplesPerPixel, info.bitsPerSample[0],
+                                info.bitsPerSample[2],  info.bitsPerPixel, info.pixelType};
+    };
+    EXPECT_EQ(fields(), (std::vector<int>{150, 30, 3, 8, 8, 24, tw::kPtRgb}));
     image.bitmap.bitsPerPixel = 1;
     image.pixelType = tw::kPtBw;
-    info = DescribeImage(image);
-    EXPECT_EQ(info.samplesPerPixel, 1);
-    EXPECT_EQ(info.bitsPerSample[0], 1);
-    EXPECT_EQ(info.bitsPerSample[1], 0);
-    EXPECT_EQ(info.pixelType, tw::kPtBw);
+    EXPECT_EQ(fields(), (std::vector<int>{150, 30, 1, 1, 0, 1, tw::kPtBw}));
 }
 
 }  // namespace

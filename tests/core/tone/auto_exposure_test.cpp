@@ -1,47 +1,44 @@
-#include "core/tone/auto_exposure.h"
-
+// Exposure from a picture's histograms, of a whole preview or of a selection.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "core/preview/packed_dib.h"
+#include "core/tone/auto_exposure.h"
+#include "core/tone/selection_exposure.h"
+#include "imaging/test_images.h"
+
 namespace korva {
 namespace {
-
-struct Rgb {
-    uint8_t red;
-    uint8_t green;
-    uint8_t blue;
-};
 
 // A bottom-up 24-bit picture: runs of (count, red, green, blue) fill the rectangle (1, 1)..(width - 2,
 // height - 2) row by row from the top, the one-pixel frame around it is white.
 struct Picture {
-    Picture(uint16_t w, uint16_t h, const std::vector<std::array<int, 4>>& runs)
-        : width(w), height(h), rowBytes((w * 3u + 3) & ~3u), bytes(rowBytes * h, 0) {
-        std::vector<Rgb> inside;
+    Picture(uint16_t w, uint16_t h, const std::vector<std::array<int, 4>>& runs) {
+        std::vector<test::Bgr> inside;
         for (const auto& [count, red, green, blue] : runs) {
             inside.insert(inside.end(), count,
-                          {static_cast<uint8_t>(red), static_cast<uint8_t>(green), static_cast<uint8_t>(blue)});
+                          {static_cast<uint8_t>(blue), static_cast<uint8_t>(green), static_cast<uint8_t>(red)});
         }
-        size_t next = 0;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const bool frame = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-                const Rgb rgb = frame ? Rgb{255, 255, 255} : inside[next++];
-                uint8_t* pixel = bytes.data() + (h - 1 - y) * rowBytes + 3 * x;
-                pixel[0] = rgb.blue;
-                pixel[1] = rgb.green;
-                pixel[2] = rgb.red;
-            }
-        }
+        image = test::Image24(w, h, [&](int32_t x, int32_t bottomUp) {
+            const int32_t y = h - 1 - bottomUp;
+            const bool frame = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+            return frame ? test::Grey(255) : inside[(y - 1) * (w - 2) + x - 1];
+        });
     }
-    ExposureImage Image() const { return {bytes.data(), width, height, rowBytes}; }
-    ExposureRect Inside() const { return {1, 1, width - 2, height - 2}; }
+    ExposureImage Image() const {
+        return {image.pixels.data(), static_cast<uint16_t>(image.width), static_cast<uint16_t>(image.height),
+                image.rowBytes};
+    }
+    ExposureRect Inside() const { return {1, 1, image.width - 2, image.height - 2}; }
 
-    uint16_t width, height;
-    uint32_t rowBytes;
-    std::vector<uint8_t> bytes;
+    RenderedImage image;
 };
+
+// Exposure, gamma, highlight and shadow.
+std::array<int32_t, 4> Sliders(const ToneState& s) {
+    return {s.exposureTenths, s.gammaPercent, s.highlightLevel, s.shadowLevel};
+}
 
 TEST(ExposureHistogramsTest, CountsTheInclusiveRectangleCountedFromTheTop) {
     const Picture picture(4, 4, {{2, 7, 8, 9}, {1, 10, 0, 0}, {1, 20, 0, 0}});
@@ -149,13 +146,9 @@ TEST(AutoExposureTest, EmptyRectangleAndMissingCalibrationStillGiveUsableValues)
     EXPECT_EQ(result.gamma, 0.0f);
     EXPECT_EQ(result.channelBalance, (std::array<float, 3>{0, 0, 0}));
 
-    ToneState state;
-    state.exposureTenths = 3;
+    ToneState state{.exposureTenths = 3};
     StoreAutoExposure(result, false, state);
-    EXPECT_EQ(state.highlightLevel, 61);
-    EXPECT_EQ(state.exposureTenths, 20);  // re-linked to the clamped highlight
-    EXPECT_EQ(state.shadowLevel, 0);
-    EXPECT_EQ(state.gammaPercent, 50);
+    EXPECT_EQ(Sliders(state), (std::array<int32_t, 4>{20, 50, 61, 0}));  // exposure re-linked to the clamped highlight
 
     AutoExposureResult untouched;
     untouched.highlight = 77;
@@ -166,25 +159,52 @@ TEST(AutoExposureTest, EmptyRectangleAndMissingCalibrationStillGiveUsableValues)
 TEST(AutoExposureTest, StoringClampsAndRoundsIntoTheToneState) {
     AutoExposureResult result{{-0.5f, -0.25f, -1.0f}, {-6.0f, -5.0f, -4.0f}, 200, 75, 1.889288f, {0.25f, 0.0f, -0.5f}};
 
-    ToneState state;
-    state.exposureTenths = 4;
+    ToneState state{.exposureTenths = 4};
     StoreAutoExposure(result, false, state);
     EXPECT_EQ(state.channelGamma, result.channelGamma);
     EXPECT_EQ(state.channelOffset, result.channelOffset);
     EXPECT_EQ(state.channelBalance, result.channelBalance);
-    EXPECT_EQ(state.highlightLevel, 200);
-    EXPECT_EQ(state.exposureTenths, 4);  // an unclamped highlight leaves the exposure alone
-    EXPECT_EQ(state.shadowLevel, 60);
-    EXPECT_EQ(state.gammaPercent, 189);
+    EXPECT_EQ(Sliders(state), (std::array<int32_t, 4>{4, 189, 200, 60}));  // the exposure left alone
 
     result.highlight = 700;
     result.gamma = 6.0f;
     StoreAutoExposure(result, false, state);
-    EXPECT_EQ(state.highlightLevel, 490);
-    EXPECT_EQ(state.exposureTenths, -10);
-    EXPECT_EQ(state.gammaPercent, 500);
+    EXPECT_EQ(Sliders(state), (std::array<int32_t, 4>{-10, 500, 490, 60}));
     StoreAutoExposure(result, true, state);
     EXPECT_EQ(state.gammaPercent, 100);
+}
+
+// A 64 x 32 preview whose left half has grey level `left` and right half `right`.
+PackedDib TwoHalves(uint8_t left, uint8_t right) {
+    return test::Preview(64, 32, [&](int32_t x, int32_t) { return test::Grey(x < 32 ? left : right); });
+}
+
+int32_t HighlightAfter(const PackedDib& image, const Rect& selection) {
+    ScanSettings settings;
+    settings.iproc[iproc::kHighlight] = 245;
+    EXPECT_TRUE(ExposeSelection(settings, SelectionExposure{image, selection, 0, 2, false}));
+    return settings.iproc[iproc::kHighlight];
+}
+
+TEST(ExposeSelectionTest, TheHighlightFollowsTheBrightestPartOfTheSelectionOrOfAUsablePreview) {
+    const PackedDib image = TwoHalves(60, 200);
+    const int32_t dark = HighlightAfter(image, Rect{0, 0, 31, 31});
+    const int32_t bright = HighlightAfter(image, Rect{32, 0, 63, 31});
+    EXPECT_LT(dark, bright);
+    EXPECT_EQ(HighlightAfter(image, Rect{}), bright);  // no selection: the whole preview
+
+    // Without a usable preview nothing changes.
+    ScanSettings settings;
+    settings.iproc[iproc::kHighlight] = 245;
+    EXPECT_FALSE(ExposeSelection(settings, SelectionExposure{}));
+    EXPECT_EQ(settings.iproc[iproc::kHighlight], 245);
+}
+
+TEST(ExposeSelectionTest, TheSourceDecidesTheKindOfDocument) {
+    EXPECT_EQ(ExposureModeFor(1, 1), ExposureMode::NegativeFilm);
+    EXPECT_EQ(ExposureModeFor(2, 1), ExposureMode::PositiveFilm);
+    EXPECT_EQ(ExposureModeFor(1, 0), ExposureMode::Reflective);  // the feeder
+    EXPECT_EQ(ExposureModeFor(0, 1), ExposureMode::Reflective);  // the flatbed
 }
 
 }  // namespace

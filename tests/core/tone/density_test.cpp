@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "core/tone/tone_state.h"
+
 namespace korva {
 namespace {
 
@@ -9,18 +13,37 @@ constexpr std::array<float, 3> kNeutralGamma = {1.0f, 1.0f, 1.0f};
 constexpr std::array<float, 3> kNeutralOffset = {0.0f, 0.0f, 0.0f};
 
 TEST(DensityTest, DensityAndHighlightConvertWithinTheirRanges) {
-    EXPECT_EQ(DensityToHighlight(0.0f), 245);
-    EXPECT_EQ(DensityToHighlight(2.0f), 61);
-    EXPECT_EQ(DensityToHighlight(-1.0f), 490);
-    EXPECT_EQ(DensityToHighlight(1.0f), 122);  // 122.4996
-    EXPECT_EQ(DensityToHighlight(3.0f), 61);
-    EXPECT_EQ(DensityToHighlight(-2.0f), 490);
-
+    // 1.0 gives 122.4996, which must not be lifted to 123.
+    const std::pair<float, int32_t> highlights[] = {{0.0f, 245}, {2.0f, 61}, {-1.0f, 490},
+                                                    {1.0f, 122}, {3.0f, 61}, {-2.0f, 490}};
+    for (const auto& [density, highlight] : highlights) {
+        EXPECT_EQ(DensityToHighlight(density), highlight) << density;
+    }
     EXPECT_NEAR(HighlightToDensity(245), 0.0f, 1e-4);
     EXPECT_NEAR(HighlightToDensity(123), 0.994f, 1e-3);
     EXPECT_EQ(HighlightToDensity(30), 2.0f);
     EXPECT_EQ(HighlightToDensity(0), 2.0f);
     EXPECT_EQ(HighlightToDensity(600), -1.0f);
+}
+
+TEST(DensityTest, ExposureAndHighlightFollowEachOtherWithinTheSliderRanges) {
+    ToneState state;
+    state.exposureTenths = 20;
+    LinkHighlightToExposure(state, 2);
+    EXPECT_EQ(state.highlightLevel, 61);
+    EXPECT_EQ(state.exposureTenths, 20);
+    LinkHighlightToExposure(state, 1);  // below capability level 2 only -3..3 tenths
+    EXPECT_EQ(state.exposureTenths, 3);
+
+    state.highlightLevel = 123;
+    LinkExposureToHighlight(state, 2);
+    EXPECT_EQ(state.exposureTenths, 9);  // 0.994 stops, truncated
+    state = ToneState{.gammaPercent = 10, .highlightLevel = 999, .shadowLevel = 90};
+    LinkExposureToHighlight(state, 2);
+    EXPECT_EQ(state.exposureTenths, -10);
+    EXPECT_EQ(state.highlightLevel, 490);
+    EXPECT_EQ(state.gammaPercent, 50);
+    EXPECT_EQ(state.shadowLevel, 60);
 }
 
 TEST(DensityTest, SampledHighlightAndShadowFollowTheGreenDensityLine) {

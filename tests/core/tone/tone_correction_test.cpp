@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "core/settings/catalogue_build.h"
 #include "core/settings/fixed_text.h"
 #include "settings/settings_fixture.h"
@@ -9,16 +11,10 @@
 namespace korva {
 namespace {
 
-ToneCurve Identity() {
-    ToneCurve curve{};
-    for (int i = 0; i < 256; ++i) {
-        curve[i] = static_cast<uint8_t>(i);
-    }
-    return curve;
-}
-
 TEST(ToneCurveAreaTest, ScreenPointsHitTestAndDragLevels) {
-    const CurveScreenPoints points = CurveToScreen(Identity(), 150, 150);
+    ToneCurve identity;
+    std::iota(identity.begin(), identity.end(), 0);
+    const CurveScreenPoints points = CurveToScreen(identity, 150, 150);
     EXPECT_EQ(points[0].x, 0);
     EXPECT_EQ(points[0].y, 150);
     EXPECT_EQ(points[64].x, 37);   // 64·150 / 255, truncated
