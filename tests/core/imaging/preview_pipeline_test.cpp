@@ -15,7 +15,6 @@ using test::LineArt;
 using test::Preview;
 
 constexpr RenderType kColour24{};
-constexpr RenderType kGrey8{ColourClass::kGrey, 8, 0, DropoutColour::kNone};
 
 // Neutral values with shadow 0 and the "Linear" tone map: the display tables are the shadow stretch
 // i -> trunc((i + 0.5) * 237 / 245 + 8) for i >= 1.
@@ -144,48 +143,10 @@ TEST(PreviewPipelineTest, ScreenCalibrationIsCheckedAfterTheTablesAndSkippedForP
     EXPECT_EQ(checks, 1);
 }
 
-TEST(PreviewPipelineTest, TheDisplayPathFollowsTheTypeAndTheDisplayAndThePreviewStaysUntouched) {
-    const PackedDib preview = Preview(37, 23, [](int32_t x, int32_t y) {
-        return Bgr{static_cast<uint8_t>(x * 7), static_cast<uint8_t>(y * 11), static_cast<uint8_t>(x * y)};
-    });
-    const PackedDib original = preview;
-    const RenderType colour48{ColourClass::kColour, 48, 0, DropoutColour::kNone};
-    struct Case {
-        RenderType type;
-        DisplayKind display;
-        DisplayPath path;
-        uint16_t bits;
-        size_t colours;
-    };
-    const Case cases[] = {
-        {kColour24, DisplayKind::kTrueColour, DisplayPath::kTrueColour, 24, 0},
-        {colour48, DisplayKind::kTrueColour, DisplayPath::kTrueColour, 24, 0},
-        {kColour24, DisplayKind::kPalette, DisplayPath::kPalette, 8, 216},
-        {kGrey8, DisplayKind::kTrueColour, DisplayPath::kPalette, 8, 256},
-        {LineArt(5), DisplayKind::kPalette, DisplayPath::kLineArt, 1, 2},
-        {LineArt(2), DisplayKind::kSixteenColours, DisplayPath::kSixteenColours, 4, 8},
-        {kGrey8, DisplayKind::kSixteenColours, DisplayPath::kSixteenColours, 4, 16},
-    };
-    for (const Case& c : cases) {
-        PreviewAdjustments in = Neutral(preview, c.type);
-        in.display = c.display;
-        in.invert = true;
-        in.unsharpMask = true;
-        in.colourMatching = true;
-        in.iproc[iproc::kSaturation] = 40;
-        const PreviewRendering rendering = Render(in);
-        EXPECT_EQ(rendering.path, c.path);
-        EXPECT_EQ(rendering.image.bitsPerPixel, c.bits);
-        EXPECT_EQ(rendering.image.colours.size(), c.colours);
-        // Colour matching is for 24-bit output on a true-colour display only.
-        EXPECT_EQ(rendering.colourMatch, &c == &cases[0]);
-        EXPECT_EQ(preview, original);
-    }
-
-    // Nothing to render without a 24-bit preview.
+TEST(PreviewPipelineTest, NothingIsRenderedWithoutA24BitPreview) {
     ToneTables tables;
     EXPECT_FALSE(RenderPreview(Neutral(PackedDib{}, kColour24), tables));
-    PackedDib eightBit = preview;
+    PackedDib eightBit = Ramp();
     WriteU16(eightBit, dib::kBitCount, 8);
     EXPECT_FALSE(RenderPreview(Neutral(eightBit, kColour24), tables));
 }
