@@ -9,7 +9,6 @@
 namespace korva {
 namespace {
 
-using test::Bgr;
 using test::Grey;
 using test::LineArt;
 using test::Preview;
@@ -43,24 +42,16 @@ PackedDib Ramp() {
     return Preview(64, 8, [](int32_t x, int32_t) { return Grey(static_cast<uint8_t>(x * 4)); });
 }
 
-TEST(PreviewPipelineTest, ColourRunsMapThroughTheDisplayTablesThenTheMatrix) {
+// The order of tables and matrix and the matrix itself are checked by the fast-path walk over random
+// settings; this pins the neutral tables. Colour matching drops the correction, so saturation 0 leaves
+// the mapped levels 105 and 201; the row padding (0xEE) is copied as it is.
+TEST(PreviewPipelineTest, NeutralColourRunsGiveTheShadowStretchAndRefreshTheSwatch) {
     const PackedDib preview = Preview(2, 1, [](int32_t x, int32_t) { return x == 0 ? Grey(100) : Grey(200); });
-    // Colour matching drops the correction, so saturation 0 leaves the mapped levels 105 and 201. The row
-    // padding (0xEE) is copied as it is.
     PreviewAdjustments matched = Neutral(preview, kColour24);
     matched.colourMatching = true;
     const PreviewRendering rendering = Render(matched);
-    EXPECT_EQ(rendering.path, DisplayPath::kTrueColour);
-    EXPECT_TRUE(rendering.colourMatch);
     EXPECT_TRUE(rendering.refreshColourSwatch);
     EXPECT_EQ(rendering.image.pixels, (std::vector<uint8_t>{105, 105, 105, 201, 201, 201, 0xEE, 0xEE}));
-    // Without it the scanner's correction follows: 201 becomes blue 201, green 205, red 205.
-    EXPECT_EQ(Pixels(Neutral(preview, kColour24)), (std::vector<uint8_t>{105, 107, 107, 201, 205, 205, 0xEE, 0xEE}));
-    // Saturation -100 makes every channel 16 (b + g + r) / 50: red 200 alone gives 64.
-    const PackedDib red = Preview(1, 1, [](int32_t, int32_t) { return Bgr{0, 0, 200}; });
-    PreviewAdjustments grey = Neutral(red, kColour24);
-    grey.iproc[iproc::kSaturation] = -100;
-    EXPECT_EQ(Pixels(grey), (std::vector<uint8_t>{64, 64, 64, 0xEE}));
 }
 
 TEST(PreviewPipelineTest, InvertFollowsTheSourceForColourButNotForLineArt) {
