@@ -33,16 +33,6 @@ TEST(LineArtTest, ModeNoneUsesTheLightenedThresholdAndTheDropoutLevel) {
     }
 }
 
-TEST(LineArtTest, RowsArePaddedToFourBytesWithWhiteSpareBits) {
-    RenderedImage narrow = Image24(1, 2, [](int32_t, int32_t) { return Grey(0); });
-    HalftoneLineArt(narrow, LineArt(4), 128);
-    EXPECT_EQ(narrow.pixels, (std::vector<uint8_t>{0x7F, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF}));
-    // 33 pixels take 5 bytes of an 8-byte row, pixel 32 in the top bit of byte 4.
-    RenderedImage wide = Image24(33, 1, [](int32_t, int32_t) { return Grey(0); });
-    HalftoneLineArt(wide, LineArt(1), 128);
-    EXPECT_EQ(wide.pixels, (std::vector<uint8_t>{0, 0, 0, 0, 0x7F, 0xFF, 0xFF, 0xFF}));
-}
-
 TEST(LineArtTest, OrderedDitherComparesWithTheMatrixRowOfTheMemoryRow) {
     // Dither A at threshold 128 on flat 128: half the entries (those up to 128) give white.
     RenderedImage flat = Image24(8, 4, [](int32_t, int32_t) { return Grey(128); });
