@@ -31,13 +31,7 @@ class Random {
     RenderedImage Image(int32_t width, int32_t height) {
         RenderedImage image = test::Image24(width, height, [&](int32_t, int32_t) {
             const int32_t kind = Between(0, 7);
-            if (kind == 0) {
-                return test::Grey(0);
-            }
-            if (kind == 1) {
-                return test::Grey(255);
-            }
-            return Bgr{Byte(), Byte(), Byte()};
+            return kind < 2 ? test::Grey(static_cast<uint8_t>(255 * kind)) : Bgr{Byte(), Byte(), Byte()};
         });
         for (size_t i = 0; i < image.pixels.size(); ++i) {
             if (i % image.rowBytes >= 3 * static_cast<size_t>(width)) {
