@@ -16,9 +16,9 @@ using testing::ReferenceFilter;
 constexpr std::array<uint16_t, 4> kFormats = {8, 12, 24, 36};
 constexpr std::array<uint8_t, 3> kModes = {kFilterUnsharpMask, kFilterSmooth, kFilterLuminanceUnsharpMask};
 
-// Filters the whole image as one band into a new image, or in place.
+// Filters the whole image as one band into a new image (all samples 0xA5 before), or in place.
 FilterTestImage FilterWhole(FilterTestImage& image, uint8_t mode, const FilterParams& params, bool inPlace) {
-    FilterTestImage out = image;
+    FilterTestImage out(image.bitsPerPixel, image.width, image.height);
     FilterEngine engine(image.Geometry(), params, mode);
     FilterBand output{inPlace ? image.Line(0) : out.Line(0), 0, 0, 0, 0};
     EXPECT_EQ(engine.Process(image.Band(0, image.height), output), kFilterOk);
@@ -31,7 +31,7 @@ FilterTestImage FilterWhole(FilterTestImage& image, uint8_t mode, const FilterPa
 template <class Between>
 FilterTestImage FilterInBands(FilterTestImage& image, uint8_t mode, const FilterParams& params, Between& between) {
     const uint32_t r = FilterSizeClass(params.kernelSize);
-    FilterTestImage out = image;
+    FilterTestImage out(image.bitsPerPixel, image.width, image.height);
     FilterEngine engine(image.Geometry(), params, mode);
     uint32_t received = 0;
     uint32_t produced = 0;
