@@ -36,25 +36,19 @@ TEST(ColourMatrixTest, ApplyingWorksPixelByPixelAndSkipsRowPadding) {
 
 TEST(ColourMatrixTest, DeviceBytesAreSignMagnitudeInTheDeviceOrder) {
     EXPECT_EQ(BuildDeviceColourMatrix(0), (std::array<uint8_t, 9>{40, 133, 132, 134, 41, 130, 130, 132, 38}));
-    // Saturation 100: the blue row is 84, -43, -10 (from blue, green, red).
+    // Saturation 100: blue row 84, -43, -10 and green row -13000 / 300 = -43 -> -14, 59000 / 300 = 196 -> 63,
+    // -16000 / 300 = -53 -> -17 (from blue, green, red), at (row, column) bytes 8, 2, 5 and 6, 0, 3.
     const std::array<uint8_t, 9> bytes = BuildDeviceColourMatrix(100);
-    EXPECT_EQ(bytes[8], 84);   // (blue, blue)
-    EXPECT_EQ(bytes[2], 171);  // (blue, green)
-    EXPECT_EQ(bytes[5], 138);  // (blue, red)
-    // Green row: -13000 / 300 = -43 -> -14; 59000 / 300 = 196 -> 63; -16000 / 300 = -53 -> -17.
-    EXPECT_EQ(bytes[6], 142);  // (green, blue)
-    EXPECT_EQ(bytes[0], 63);   // (green, green)
-    EXPECT_EQ(bytes[3], 145);  // (green, red)
+    EXPECT_EQ((std::array{bytes[8], bytes[2], bytes[5], bytes[6], bytes[0], bytes[3]}),
+              (std::array<uint8_t, 6>{84, 128 + 43, 128 + 10, 128 + 14, 63, 128 + 17}));
 
     // Saturation -100: every element is 100 * (row sum 0.99 or 1.00) / 3 = 33, scaled to 11.
     EXPECT_EQ(BuildDeviceColourMatrix(-100), (std::array<uint8_t, 9>{11, 11, 11, 11, 11, 11, 11, 11, 11}));
 
-    // A diagonal above 127 (blue, 139 at saturation 250) is capped and half its excess goes to its row.
+    // A diagonal above 127 (blue, 139 at saturation 250) is capped and half its excess goes to its row
+    // (-82 + 6, -25 + 6); the green diagonal, in another row, is unchanged.
     const std::array<uint8_t, 9> capped = BuildDeviceColourMatrix(250);
-    EXPECT_EQ(capped[8], 127);
-    EXPECT_EQ(capped[2], 128 + 76);  // -82 + 6
-    EXPECT_EQ(capped[5], 128 + 19);  // -25 + 6
-    EXPECT_EQ(capped[0], 102);       // other rows unchanged
+    EXPECT_EQ((std::array{capped[8], capped[2], capped[5], capped[0]}), (std::array<uint8_t, 4>{127, 204, 147, 102}));
 }
 
 }  // namespace

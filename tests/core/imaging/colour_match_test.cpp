@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/preview/packed_dib.h"
 #include "platform/posix/posix_system_facts.h"
 
@@ -9,11 +11,7 @@ namespace korva {
 namespace {
 
 OsVersion Version(int platform, int major, int minor) {
-    OsVersion v;
-    v.platform = platform;
-    v.major = major;
-    v.minor = minor;
-    return v;
+    return {.platform = platform, .major = major, .minor = minor};
 }
 
 TEST(ColourMatchTest, NewerSystemsUseTheRuntimeAndOnlyTheDeviceWordsGetItsProfile) {
@@ -50,14 +48,12 @@ TEST(ColourMatchTest, OlderSystemsConvertThroughTheColourFolderProfiles) {
 
 TEST(ColourMatchTest, TheColourSpaceDescriptionCarriesItsFixedFieldsAndTheBoundedFileName) {
     const LogicalColourSpace description = DescribeColourSpace("C:\\WIN95\\system\\color\\qa4100r.icm");
-    EXPECT_EQ(ReadU32(description, 0), 0x50534F43u);
-    EXPECT_EQ(ReadU32(description, 4), 0x400u);
-    EXPECT_EQ(ReadU32(description, 8), 328u);
-    EXPECT_EQ(ReadU32(description, 12), 0u);
-    EXPECT_EQ(ReadU32(description, 16), 1u);
-    for (size_t offset = 20; offset < 68; offset += 4) {
-        EXPECT_EQ(ReadU32(description, offset), 0u) << offset;
+    std::vector<uint32_t> words;
+    for (size_t offset = 0; offset < 68; offset += 4) {
+        words.push_back(ReadU32(description, offset));
     }
+    // Signature, version, size, calibrated RGB, business-graphics intent, zero end points and gammas.
+    EXPECT_EQ(words, (std::vector<uint32_t>{0x50534F43, 0x400, 328, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(ColourSpaceFileName(description), "C:\\WIN95\\system\\color\\qa4100r.icm");
     // A name too long for the field is cut so that the field keeps its terminating zero.
     const LogicalColourSpace longName = DescribeColourSpace(std::string(300, 'x'));

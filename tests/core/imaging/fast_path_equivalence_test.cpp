@@ -26,18 +26,19 @@ class Random {
     int32_t Between(int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(engine_); }
     uint8_t Byte() { return static_cast<uint8_t>(Between(0, 255)); }
 
-    // Mostly noise, with runs of the extremes so that sums reach past both ends of the range.
+    // Mostly noise, with runs of the extremes so that sums reach past both ends of the range; random row
+    // padding, which 24-bit results must keep.
     RenderedImage Image(int32_t width, int32_t height) {
-        return test::Image24(width, height, [&](int32_t, int32_t) {
+        RenderedImage image = test::Image24(width, height, [&](int32_t, int32_t) {
             const int32_t kind = Between(0, 7);
-            if (kind == 0) {
-                return test::Grey(0);
-            }
-            if (kind == 1) {
-                return test::Grey(255);
-            }
-            return Bgr{Byte(), Byte(), Byte()};
+            return kind < 2 ? test::Grey(static_cast<uint8_t>(255 * kind)) : Bgr{Byte(), Byte(), Byte()};
         });
+        for (size_t i = 0; i < image.pixels.size(); ++i) {
+            if (i % image.rowBytes >= 3 * static_cast<size_t>(width)) {
+                image.pixels[i] = Byte();
+            }
+        }
+        return image;
     }
 
     DisplayTables Tables() {
@@ -53,6 +54,12 @@ class Random {
   private:
     std::mt19937 engine_;
 };
+
+PackedDib PreviewOf(const RenderedImage& image) {
+    PackedDib preview = MakePackedDib24(image.width, image.height);
+    std::copy(image.pixels.begin(), image.pixels.end(), preview.begin() + kInfoHeaderBytes);
+    return preview;
+}
 
 TEST(FastPathEquivalenceTest, TablesAndMatrixMatchTheReference) {
     Random random(18);
@@ -87,45 +94,38 @@ TEST(FastPathEquivalenceTest, TablesAndMatrixMatchTheReference) {
     }
 }
 
-TEST(FastPathEquivalenceTest, LineArtMatchesTheReferenceInEveryMode) {
+// Every mode (and one either side), drop-out colour and random tables. The diffusion runs eight rows at
+// once, each two pixels behind the one above: the sizes include images narrower than the lag of the last
+// row, no rows, heights that leave one to seven rows for the last pass, and a row wider than 509 pixels.
+TEST(FastPathEquivalenceTest, LineArtMatchesTheReferenceInEveryModeAndSize) {
     Random random(1800);
     const DropoutColour dropouts[] = {DropoutColour::kNone, DropoutColour::kRed, DropoutColour::kGreen,
                                       DropoutColour::kBlue};
+    std::vector<std::pair<int32_t, int32_t>> sizes = {{700, 11}};
+    for (const int32_t width : {1, 2, 3, 7, 13, 14, 15}) {
+        for (const int32_t height : {0, 1, 2, 7, 8, 9, 15, 17}) {
+            sizes.emplace_back(width, height);
+        }
+    }
     for (int32_t mode = -1; mode <= kLastHalftoneMode + 1; ++mode) {
-        for (int trial = 0; trial < 6; ++trial) {
+        for (size_t trial = 0; trial < sizes.size() + 6; ++trial) {
+            const auto [width, height] =
+                trial < sizes.size() ? sizes[trial] : std::pair{random.Between(1, 61), random.Between(1, 20)};
+            SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << width << " x " << height);
             const RenderType type = test::LineArt(mode, dropouts[trial % 4]);
             const int32_t threshold = random.Between(-20, 280);
-            const RenderedImage source = random.Image(random.Between(1, 61), random.Between(1, 20));
+            const RenderedImage source = random.Image(width, height);
             const DisplayTables tables = random.Tables();
             RenderedImage mapped = source;
             test::ReferenceMap(mapped, tables, kIdentityColourMatrix);
             const RenderedImage expected = test::ReferenceLineArt(mapped, type, threshold);
 
-            const RenderedImage rendered = RenderLineArt(source.pixels.data(), source.rowBytes, source.width,
-                                                         source.height, tables, type, threshold);
-            EXPECT_EQ(rendered.pixels, expected.pixels) << "mode " << mode << " trial " << trial;
+            const RenderedImage rendered =
+                RenderLineArt(source.pixels.data(), source.rowBytes, width, height, tables, type, threshold);
+            EXPECT_EQ(rendered.pixels, expected.pixels);
             EXPECT_EQ(rendered.rowBytes, expected.rowBytes);
             EXPECT_EQ(rendered.bitsPerPixel, 1);
             EXPECT_EQ(rendered.colours, expected.colours);
-        }
-    }
-}
-
-// The diffusion runs eight rows at once, each two pixels behind the one above: images narrower than the
-// lag of the last row, no rows, and heights that leave one to seven rows for the last pass.
-TEST(FastPathEquivalenceTest, LineArtDiffusionMatchesTheReferenceOnNarrowAndShortImages) {
-    Random random(1803);
-    for (int32_t mode = 1; mode <= kLastDiffusionMode; ++mode) {
-        for (const int32_t width : {1, 2, 3, 7, 13, 14, 15}) {
-            for (const int32_t height : {0, 1, 2, 7, 8, 9, 15, 17}) {
-                const RenderType type = test::LineArt(mode, DropoutColour::kNone);
-                const int32_t threshold = random.Between(0, 255);
-                const RenderedImage source = random.Image(width, height);
-                const RenderedImage expected = test::ReferenceLineArt(source, type, threshold);
-                const RenderedImage rendered = RenderLineArt(source.pixels.data(), source.rowBytes, width, height,
-                                                             IdentityTables(), type, threshold);
-                EXPECT_EQ(rendered.pixels, expected.pixels) << "mode " << mode << ", " << width << " x " << height;
-            }
         }
     }
 }
@@ -170,22 +170,23 @@ TEST(FastPathEquivalenceTest, PopularColoursMatchTakingTheFullestBinEachTime) {
 }
 
 // The whole run, every image type and display, against the reference steps over the display tables the
-// run leaves behind (sharpening, which has its own checks, off).
+// run leaves behind (sharpening, which has its own checks, off); the preview is never written.
 TEST(FastPathEquivalenceTest, PipelineMatchesTheReferenceStepsForEveryTypeAndDisplay) {
     Random random(2018);
     std::vector<RenderType> types = {RenderType{}, RenderType{ColourClass::kGrey, 8, 0, DropoutColour::kGreen},
-                                     RenderType{ColourClass::kColour, 8, 0, DropoutColour::kNone}};
+                                     RenderType{ColourClass::kColour, 8, 0, DropoutColour::kNone},
+                                     RenderType{ColourClass::kColour, 48, 0, DropoutColour::kNone}};
     for (int32_t mode = 0; mode <= kLastHalftoneMode; ++mode) {
         types.push_back(test::LineArt(mode, mode % 2 == 0 ? DropoutColour::kNone : DropoutColour::kBlue));
     }
-    for (const RenderType& type : types) {
+    for (size_t i = 0; i < 2 * types.size(); ++i) {
+        const RenderType& type = types[i / 2];
         for (const DisplayKind display :
              {DisplayKind::kTrueColour, DisplayKind::kPalette, DisplayKind::kSixteenColours}) {
-            const RenderedImage source = random.Image(random.Between(1, 90), random.Between(1, 9));
-            const PackedDib preview = test::Preview(source.width, source.height, [&](int32_t x, int32_t y) {
-                const uint8_t* p = test::PixelAt(const_cast<RenderedImage&>(source), x, y);
-                return Bgr{p[0], p[1], p[2]};
-            });
+            SCOPED_TRACE(testing::Message() << "bits " << type.bitsPerPixel << " mode " << type.halftoneMode
+                                            << " display " << static_cast<int>(display) << " matching " << i % 2);
+            const RenderedImage source = random.Image(2 * random.Between(0, 45) + 1, random.Between(1, 9));
+            const PackedDib preview = PreviewOf(source);
             PreviewAdjustments in;
             in.preview = preview;
             in.iproc = {random.Between(-20, 20),  random.Between(50, 200), random.Between(200, 255),
@@ -194,7 +195,7 @@ TEST(FastPathEquivalenceTest, PipelineMatchesTheReferenceStepsForEveryTypeAndDis
             in.toneMap = BuiltInToneMaps()[static_cast<size_t>(random.Between(0, 4))].toneMap;
             in.channelBalance = {0.05f, 0.0f, -0.04f};
             in.invert = random.Between(0, 1) == 1;
-            in.colourMatching = random.Between(0, 1) == 1;
+            in.colourMatching = i % 2 == 1;
             in.docSource = random.Between(0, 2);
             in.optionUnit = random.Between(0, 1);
             in.type = type;
@@ -208,44 +209,28 @@ TEST(FastPathEquivalenceTest, PipelineMatchesTheReferenceStepsForEveryTypeAndDis
                                type.IsLineArt()
                                    ? kIdentityColourMatrix
                                    : BuildPreviewColourMatrix(in.iproc[iproc::kSaturation], in.colourMatching));
+            DisplayPath path = DisplayPath::kTrueColour;
             if (display == DisplayKind::kSixteenColours) {
+                path = DisplayPath::kSixteenColours;
                 RenderSixteenColours(expected, type);
             } else if (type.IsLineArt()) {
+                path = DisplayPath::kLineArt;
                 expected = test::ReferenceLineArt(expected, type, in.iproc[iproc::kThreshold]);
             } else if (type.bitsPerPixel < 24 || display == DisplayKind::kPalette) {
+                path = DisplayPath::kPalette;
                 RenderColourOrGrey(expected, type, display == DisplayKind::kPalette);
             }
+            EXPECT_EQ(rendering->path, path);
+            // Colour matching is for 24-bit output on a true-colour display only.
+            EXPECT_EQ(rendering->colourMatch,
+                      in.colourMatching && path == DisplayPath::kTrueColour && type.bitsPerPixel == 24);
             EXPECT_EQ(rendering->image.pixels, expected.pixels);
             EXPECT_EQ(rendering->image.colours, expected.colours);
             EXPECT_EQ(rendering->image.rowBytes, expected.rowBytes);
+            EXPECT_EQ(rendering->image.bitsPerPixel, expected.bitsPerPixel);
+            EXPECT_EQ(preview, PreviewOf(source));
         }
     }
-}
-
-// The pixels are mapped into a fresh buffer; the bytes that pad each row still come from the preview.
-TEST(FastPathEquivalenceTest, TrueColourImageKeepsThePreviewsRowPadding) {
-    Random random(5);
-    const RenderedImage source = random.Image(5, 3);
-    PackedDib preview = test::Preview(source.width, source.height, [&](int32_t x, int32_t y) {
-        const uint8_t* p = test::PixelAt(const_cast<RenderedImage&>(source), x, y);
-        return Bgr{p[0], p[1], p[2]};
-    });
-    for (int32_t y = 0; y < source.height; ++y) {
-        preview[kInfoHeaderBytes + size_t{source.rowBytes} * y + 15] = static_cast<uint8_t>(0xA0 + y);
-    }
-    PreviewAdjustments in;
-    in.preview = preview;
-    in.toneMap = BuiltInToneMaps()[0].toneMap;
-    ToneTables tables;
-    const std::optional<PreviewRendering> rendering = RenderPreview(in, tables);
-    ASSERT_TRUE(rendering);
-    ASSERT_EQ(rendering->path, DisplayPath::kTrueColour);
-    RenderedImage expected = source;
-    test::ReferenceMap(expected, tables.displayTables, BuildPreviewColourMatrix(in.iproc[iproc::kSaturation], false));
-    for (int32_t y = 0; y < source.height; ++y) {
-        expected.pixels[size_t{source.rowBytes} * y + 15] = static_cast<uint8_t>(0xA0 + y);
-    }
-    EXPECT_EQ(rendering->image.pixels, expected.pixels);
 }
 
 }  // namespace

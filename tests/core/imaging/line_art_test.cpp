@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <vector>
 
 #include "core/imaging/halftone_matrices.h"
 #include "core/imaging/pixel_level.h"
-#include "reference_rendering.h"
 #include "test_images.h"
 
 namespace korva {
@@ -35,16 +33,6 @@ TEST(LineArtTest, ModeNoneUsesTheLightenedThresholdAndTheDropoutLevel) {
     }
 }
 
-TEST(LineArtTest, RowsArePaddedToFourBytesWithWhiteSpareBits) {
-    RenderedImage narrow = Image24(1, 2, [](int32_t, int32_t) { return Grey(0); });
-    HalftoneLineArt(narrow, LineArt(4), 128);
-    EXPECT_EQ(narrow.pixels, (std::vector<uint8_t>{0x7F, 0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF}));
-    // 33 pixels take 5 bytes of an 8-byte row, pixel 32 in the top bit of byte 4.
-    RenderedImage wide = Image24(33, 1, [](int32_t, int32_t) { return Grey(0); });
-    HalftoneLineArt(wide, LineArt(1), 128);
-    EXPECT_EQ(wide.pixels, (std::vector<uint8_t>{0, 0, 0, 0, 0x7F, 0xFF, 0xFF, 0xFF}));
-}
-
 TEST(LineArtTest, OrderedDitherComparesWithTheMatrixRowOfTheMemoryRow) {
     // Dither A at threshold 128 on flat 128: half the entries (those up to 128) give white.
     RenderedImage flat = Image24(8, 4, [](int32_t, int32_t) { return Grey(128); });
@@ -70,20 +58,6 @@ TEST(LineArtTest, ErrorDiffusionDividesEachSumSeparatelyTowardZero) {
     HalftoneLineArt(rows, LineArt(1), 128);
     EXPECT_EQ(rows.pixels[0], 0x3F);
     EXPECT_EQ(BitAt(rows, 0, 1), 1);
-}
-
-TEST(LineArtTest, ErrorDiffusionServesImagesWiderThan509Pixels) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> level(0, 255);
-    const RenderedImage source = Image24(700, 11, [&](int32_t, int32_t) {
-        return Bgr{static_cast<uint8_t>(level(random)), static_cast<uint8_t>(level(random)),
-                   static_cast<uint8_t>(level(random))};
-    });
-    for (int32_t mode = 1; mode <= 3; ++mode) {
-        RenderedImage image = source;
-        HalftoneLineArt(image, LineArt(mode), 100);
-        EXPECT_EQ(image.pixels, test::ReferenceLineArt(source, LineArt(mode), 100).pixels) << "mode " << mode;
-    }
 }
 
 }  // namespace

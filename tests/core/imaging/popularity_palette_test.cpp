@@ -25,23 +25,6 @@ TEST(PopularityPaletteTest, SamplingStepsFollowTheOrientation) {
     EXPECT_EQ(SampleColourHistogram(Image24(120, 300, [](int32_t, int32_t) { return Bgr{0, 0, 0}; }))[0], 6000u);
 }
 
-TEST(PopularityPaletteTest, PicksCompareSixteenBitCountsAndPreferLowBins) {
-    ColourHistogram histogram{};
-    histogram[static_cast<size_t>(Bin(9, 10, 5))] = 65537;  // 1 as a 16-bit count
-    histogram[static_cast<size_t>(Bin(1, 2, 3))] = 40000;   // above 32767: still the largest
-    histogram[300] = 2;
-    histogram[200] = 2;
-    const PopularColours popular = PickPopularColours(histogram);
-    EXPECT_EQ(popular.binIndex[static_cast<size_t>(Bin(1, 2, 3))], 0);
-    EXPECT_EQ(popular.binIndex[200], 1);
-    EXPECT_EQ(popular.binIndex[300], 2);
-    EXPECT_EQ(popular.binIndex[static_cast<size_t>(Bin(9, 10, 5))], 3);
-    EXPECT_EQ(popular.colours[3], (DibColour{80, 160, 144, 1}));
-    // The later picks take the empty bin 0 again and again; it keeps the last index.
-    EXPECT_EQ(popular.binIndex[0], 215);
-    EXPECT_EQ(popular.binIndex[1], kNoPaletteIndex);
-}
-
 TEST(PopularityPaletteTest, NeighbourSearchTakesTheAxesInOrderAndStaysOnThem) {
     BinIndices indices;
     indices.fill(kNoPaletteIndex);

@@ -39,15 +39,8 @@ inline void ReferenceMap(RenderedImage& image, const DisplayTables& tables, cons
 // The channels with the offset, clamped, weighed 2:6:2 (red, green, blue) or the drop-out channel alone.
 inline int32_t ReferenceLevel(const uint8_t* pixel, int32_t offset, DropoutColour dropout) {
     const auto at = [&](int c) { return std::clamp(pixel[c] + offset, 0, 255); };
-    switch (dropout) {
-        case DropoutColour::kRed:
-            return at(2);
-        case DropoutColour::kGreen:
-            return at(1);
-        case DropoutColour::kBlue:
-            return at(0);
-        case DropoutColour::kNone:
-            break;
+    if (dropout != DropoutColour::kNone) {
+        return at(dropout == DropoutColour::kRed ? 2 : dropout == DropoutColour::kGreen ? 1 : 0);
     }
     return (2 * at(2) + 6 * at(1) + 2 * at(0)) / 10;
 }

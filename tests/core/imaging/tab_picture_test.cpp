@@ -45,9 +45,7 @@ TEST(TabPictureTest, OnlyWholeUncompressedSixteenColourBitmapsAreTaken) {
 TEST(TabPictureTest, TheFaceColourGoesIntoEntrySevenInBlueGreenRedOrder) {
     std::vector<uint8_t> bitmap = MakeBitmap(4, 4, 4, 16);
     std::vector<uint8_t> expected = bitmap;
-    expected[40 + 28] = 0xC8;
-    expected[40 + 29] = 0xD0;
-    expected[40 + 30] = 0xD4;
+    std::copy_n(std::array<uint8_t, 3>{0xC8, 0xD0, 0xD4}.begin(), 3, expected.begin() + 40 + 28);
     PutFaceColour(bitmap, 0xD4, 0xD0, 0xC8);
     EXPECT_EQ(bitmap, expected);
 }
