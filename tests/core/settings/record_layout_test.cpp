@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <random>
+#include <tuple>
 
 #include "core/settings/fixed_text.h"
 
@@ -18,7 +19,7 @@ void Put32(std::array<uint8_t, kMarqueeRecordBytes>& bytes, size_t offset, uint3
     }
 }
 
-TEST(RecordLayoutTest, AHandBuiltMarqueeRecordReadsAtItsOffsets) {
+TEST(RecordLayoutTest, AHandBuiltMarqueeRecordReadsAtItsOffsetsAndWritesBackWithoutItsListLink) {
     std::array<uint8_t, kMarqueeRecordBytes> bytes{};
     Put32(bytes, 0, 10);                         // view left
     Put32(bytes, 28, 0xFFFFFFFF);                // view tenths bottom: -1
@@ -40,23 +41,15 @@ TEST(RecordLayoutTest, AHandBuiltMarqueeRecordReadsAtItsOffsets) {
     Put32(bytes, 510, 0xDEADBEEF);               // list link
 
     const Marquee m = DecodeMarquee(bytes);
-    EXPECT_EQ(m.view.left, 10);
-    EXPECT_EQ(m.viewTenths.bottom, -1);
-    EXPECT_EQ(m.fullTenths.bottom, 4400);
-    EXPECT_EQ(m.document.left, 8500);
-    EXPECT_EQ(m.settings.docSource, 1);
-    EXPECT_EQ(m.settings.unit, 2u);
-    EXPECT_EQ(m.settings.toneMapIndex, 6);
-    EXPECT_EQ(m.settings.channelGamma[0], 1.0f);
-    EXPECT_EQ(m.settings.darkDocument, 1);
-    EXPECT_EQ(FieldText(m.settings.toneMap.name), "Darken");
-    EXPECT_EQ(m.settings.toneMap.values[0], 11);
-    EXPECT_EQ(m.settings.toneMap.values[24], 443);
-    EXPECT_EQ(m.settings.selectionTop, 25);
-    EXPECT_EQ(m.settings.focusPosition, 2.5f);
-    EXPECT_EQ(m.zoom.areaLeft, 100);
-    EXPECT_EQ(m.zoom.scannedHeight, 1100);
-    EXPECT_EQ(m.zoomRect.bottom, 77);
+    EXPECT_EQ(std::tuple(m.view.left, m.viewTenths.bottom, m.fullTenths.bottom, m.document.left),
+              std::tuple(10, -1, 4400, 8500));
+    const SettingsBlock& b = m.settings;
+    EXPECT_EQ(std::tuple(b.docSource, b.unit, b.toneMapIndex, b.channelGamma[0], b.darkDocument, b.selectionTop,
+                         b.focusPosition),
+              std::tuple(1, 2u, 6, 1.0f, 1, 25, 2.5f));
+    EXPECT_EQ(std::tuple(FieldText(b.toneMap.name), b.toneMap.values[0], b.toneMap.values[24]),
+              std::tuple("Darken", 11, 443));
+    EXPECT_EQ(std::tuple(m.zoom.areaLeft, m.zoom.scannedHeight, m.zoomRect.bottom), std::tuple(100, 1100, 77));
 
     std::array<uint8_t, kMarqueeRecordBytes> written{};
     EncodeMarquee(m, written);
