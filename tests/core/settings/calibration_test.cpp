@@ -67,7 +67,6 @@ TEST_F(CalibrationTest, TheThirdTableGivesTheMidValueAndTheDisplayGammaUnlessThe
     EXPECT_DOUBLE_EQ(DisplayGammaFromMidValue(settings.calibrationMidValue), 1.9);
     EXPECT_FALSE(CheckScreenCalibration(settings, services, context));
     EXPECT_DOUBLE_EQ(DisplayGammaFromMidValue(128), 1.0);
-    EXPECT_DOUBLE_EQ(DisplayGammaFromMidValue(150), 1.3);
     EXPECT_DOUBLE_EQ(DisplayGammaFromMidValue(203), 3.0);
     EXPECT_DOUBLE_EQ(DisplayGammaFromMidValue(129), 0.0);
     context.Set(ctx::level, 1);
