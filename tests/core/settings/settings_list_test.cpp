@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/fixed_text.h"
@@ -69,14 +70,14 @@ TEST_F(SettingsListTest, AnExistingNameIsReplacedOnlyWithTheUsersYes) {
     posix.messages.answers = {mb::kAnswerNo};
     EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", true, true, two), 0);
     ASSERT_EQ(posix.messages.shown.size(), 1u);
-    EXPECT_EQ(posix.messages.shown[0].text, "The name already exists, Do you want to replace it?");
-    EXPECT_EQ(posix.messages.shown[0].caption, "KORVA SF TWAIN");
-    EXPECT_EQ(posix.messages.shown[0].style, mb::kYesNoCancel | mb::kIconQuestion);
+    const auto& asked = posix.messages.shown[0];
+    EXPECT_EQ(std::tuple(asked.text, asked.caption, asked.style),
+              std::tuple("The name already exists, Do you want to replace it?", "KORVA SF TWAIN",
+                         mb::kYesNoCancel | mb::kIconQuestion));
 
     posix.messages.answers = {mb::kAnswerYes};
     EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", true, true, two), 1);
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(std::tuple(list.selected, list.Count()), std::tuple(0, 2));
     EXPECT_EQ(dir.ReadFile(Folder("ENV0000.set")).size(), 52u + 2 * 518u);
 }
 
@@ -152,12 +153,12 @@ TEST_F(SettingsListTest, UnreadableOrLongNamedFilesLeaveBlankEntriesAtTheEnd) {
     dir.WriteFile(Folder("LONGERNAME.set"), std::string(16, '\0') + "Long");
     dir.WriteFile(Folder("short.set"), "tiny");
     const SettingsList list = BuildSettingsList(settings, services);
-    ASSERT_EQ(list.Count(), 4);
-    EXPECT_EQ(FieldText(list.entries[0].name), "Ay");
-    EXPECT_EQ(FieldText(list.entries[1].name), "Bee");  // byte order: "A" < "b"
-    EXPECT_EQ(FieldText(list.entries[2].baseName), "short");
-    EXPECT_EQ(FieldText(list.entries[2].name), "");
-    EXPECT_EQ(FieldText(list.entries[3].baseName), "");
+    std::vector<std::string> entries;
+    for (const SettingsEntry& entry : list.entries) {
+        entries.push_back(FieldText(entry.baseName) + ":" + FieldText(entry.name));
+    }
+    // Byte order: "A" < "b".
+    EXPECT_EQ(entries, (std::vector<std::string>{"A:Ay", "b:Bee", "short:", ":"}));
     EXPECT_EQ(list.selected, 4);
 }
 
@@ -167,8 +168,8 @@ TEST_F(SettingsListTest, AFolderThatCannotBeCreatedIsReported) {
     const SettingsList list = BuildSettingsList(settings, services);
     EXPECT_EQ(list.Count(), 0);
     ASSERT_EQ(posix.messages.shown.size(), 1u);
-    EXPECT_EQ(posix.messages.shown[0].text, "Error creating directory");
-    EXPECT_EQ(posix.messages.shown[0].caption, "KORVA TWAIN");
+    EXPECT_EQ(std::tuple(posix.messages.shown[0].text, posix.messages.shown[0].caption),
+              std::tuple("Error creating directory", "KORVA TWAIN"));
     EXPECT_EQ(std::filesystem::current_path().string(), before);
 
     // Below an existing folder the settings folder is created without a message.
@@ -185,10 +186,9 @@ TEST_F(SettingsListTest, BatchKeysNameTheSelectedFiles) {
     }
     const std::vector<int32_t> three = {4, 0, 2};
     WriteBatchKeys(list, settings, services, three);
-    EXPECT_EQ(Key("BatchMode", "total"), "3");
-    EXPECT_EQ(Key("BatchMode", "Batch 0"), "ENV0004");
-    EXPECT_EQ(Key("BatchMode", "Batch 1"), "ENV0000");
-    EXPECT_EQ(Key("BatchMode", "Batch 2"), "ENV0002");
+    EXPECT_EQ(Key("BatchMode", "total") + Key("BatchMode", "Batch 0") + Key("BatchMode", "Batch 1") +
+                  Key("BatchMode", "Batch 2"),
+              "3ENV0004ENV0000ENV0002");
 
     std::vector<int32_t> eleven(11);
     std::iota(eleven.begin(), eleven.end(), 0);
