@@ -107,23 +107,20 @@ TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSave
     // A zoomed environment keeps the view shown for a marquee without a zoom of its own.
     marquees[0].view = Rect{1, 2, 3, 4};
     KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 10, .areaWidth = 300});
-    EXPECT_EQ(marquees[0].zoom.areaWidth, 300);
     EXPECT_EQ(marquees[0].zoomRect, marquees[0].view);
     KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 20});
-    EXPECT_EQ(marquees[0].zoom.areaLeft, 10);
+    EXPECT_EQ(std::tuple(marquees[0].zoom.areaLeft, marquees[0].zoom.areaWidth), std::tuple(10, 300));
     SessionSnapshot session;
     session.marquees = marquees;
     session.currentMarqueeIndex = 0;
     session.fullPageShown = false;
     SaveDriverSettings(settings, services, session);
-    EXPECT_EQ(settings.currentMarquee, 2);
-    EXPECT_EQ(Key("Settings", "Current Marquee"), "2");
+    EXPECT_EQ(std::tuple(settings.currentMarquee, Key("Settings", "Current Marquee")), std::tuple(2, "2"));
     const std::string environment = dir.ReadFile(Folder("ENV.stt"));
     ASSERT_EQ(environment.size(), 52u + 3 * 518u);
     EXPECT_EQ(environment.substr(16, 5), std::string("Zoom\0", 5));
-    EXPECT_EQ(environment[48], 3);
-    EXPECT_EQ(environment[52 + 518 + 64], 7);
-    EXPECT_EQ(environment[52 + 446], 10);
+    // The count, the second marquee's document source and the first one's zoom.
+    EXPECT_EQ(std::tuple(environment[48], environment[52 + 518 + 64], environment[52 + 446]), std::tuple(3, 7, 10));
 
     dir.WriteFile(Folder("ENV.stt"), "");
     settings.environmentSaveInhibited = true;
