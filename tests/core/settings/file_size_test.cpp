@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/settings/size_display.h"
 
 namespace korva {
@@ -46,21 +48,17 @@ TEST(SizeDisplayTest, ShowsTheSelectionAndKeepsLargePixelOutputsHundredfold) {
     input.unit = UnitKind::kCentimetres;
     input.bitsPerPixel = 24;
     SizeDisplay display = ComputeSizeDisplay(input);
-    EXPECT_EQ(display.outHeight, 1100u);
-    EXPECT_EQ(display.height, "27.94");
-    EXPECT_EQ(display.outWidthText, "21.59");
-    EXPECT_EQ(display.fileSize, "24.07 MB");
+    EXPECT_EQ(std::tuple(display.outHeight, display.height, display.outWidthText, display.fileSize),
+              std::tuple(1100u, "27.94", "21.59", "24.07 MB"));
 
     // Above 999 dpi in pixels with an empty dimension the output is kept 100 times larger.
     input.selHeight = 0;
     input.resolution = 1200;
     input.unit = UnitKind::kPixels;
     display = ComputeSizeDisplay(input);
-    EXPECT_EQ(display.outWidth, 85000u);
-    EXPECT_EQ(display.outWidthText, "10200");
-    EXPECT_EQ(display.width, "10200");
-    EXPECT_EQ(display.outHeightText, "0");
-    EXPECT_EQ(display.fileSize, "1 Bytes");
+    EXPECT_EQ(
+        std::tuple(display.outWidth, display.outWidthText, display.width, display.outHeightText, display.fileSize),
+        std::tuple(85000u, "10200", "10200", "0", "1 Bytes"));
     input.resolution = 999;
     EXPECT_EQ(ComputeSizeDisplay(input).outWidth, 850u);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/calibration.h"
@@ -105,12 +106,10 @@ TEST_F(RobustnessTest, HostileIniValues) {
              "\r\nSCAN MODE2=NoCommas\r\n[GAMMA CORR]\r\nNUMBER OF GAMMA MAPS=1\r\nGAMMA MAPS0 NAME=" + huge +
              "\r\nGAMMA MAPS0 VALUE=" + huge + "\r\n[Settings]\r\nGAMMA MAP=900\r\n");
     BuildCatalogues(settings, services, context);
-    EXPECT_EQ(settings.imageTypes.count, 3);
-    EXPECT_EQ(FieldText(settings.imageTypes.rows[0].name), std::string(39, '7'));
-    EXPECT_EQ(FieldText(settings.imageTypes.rows[1].name), "Photo");
-    EXPECT_EQ(settings.imageTypes.rows[1].values[0], 0);
-    EXPECT_EQ(FieldText(settings.imageTypes.rows[2].name), "NoCommas");
-    EXPECT_EQ(settings.toneMaps.count, 1);
+    const Catalogue& types = settings.imageTypes;
+    EXPECT_EQ(std::tuple(types.count, FieldText(types.rows[0].name), FieldText(types.rows[1].name),
+                         types.rows[1].values[0], FieldText(types.rows[2].name), settings.toneMaps.count),
+              std::tuple(3, std::string(39, '7'), "Photo", 0, "NoCommas", 1));
     EXPECT_EQ(settings.toneMapInForce.values, CatalogueRow{}.values);  // index 900 is past every row
 
     PreviewView view;
