@@ -34,18 +34,16 @@ TEST_F(SettingsListTest, NewSettingsTakeTheFirstFreeNumberFromTheEntryCount) {
     SaveMarquees(list, "Second", 0, 0);
     EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
     EXPECT_TRUE(dir.Exists(Folder("ENV0001.set")));
-    EXPECT_EQ(list.selected, 1);
-    EXPECT_EQ(list.entries[1].flags, SettingsEntry::kCreated);
+    EXPECT_EQ(std::tuple(list.selected, list.entries[1].flags), std::tuple(1, SettingsEntry::kCreated));
 
     dir.WriteFile(Folder("ENV0002.set"), std::string(52 + 382, '\0'));
     list = BuildSettingsList(settings, services);
     ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(FieldText(list.entries[0].name), "First");
-    EXPECT_EQ(list.entries[0].flags, SettingsEntry::kExisted);
+    EXPECT_EQ(std::tuple(FieldText(list.entries[0].name), list.entries[0].flags),
+              std::tuple("First", SettingsEntry::kExisted));
     dir.WriteFile(Folder("ENV0003.set"), "");
     SaveMarquees(list, "Fifth", 0, 0);
-    EXPECT_EQ(FieldText(list.entries[3].baseName), "ENV0004");
-    EXPECT_EQ(list.selected, 3);
+    EXPECT_EQ(std::tuple(FieldText(list.entries[3].baseName), list.selected), std::tuple("ENV0004", 3));
 }
 
 TEST_F(SettingsListTest, NamesAreCleanedAndCutTo32BytesInTheFile) {
@@ -102,24 +100,24 @@ TEST_F(SettingsListTest, LoadingABlockChoosesTheFileByTheSelection) {
     SaveMarquees(list, "Marquees", 2, 4);
     settings.dialogBlock = SettingsBlock{};
 
-    list.selected = 0;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
-    EXPECT_EQ(settings.dialogBlock.scanResolution, 600);
-    list.selected = 1;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kLoaded);
-    EXPECT_EQ(settings.dialogBlock.docSource, 4);
+    // Loads the selection's block and gives the result and the block's resolution and document source.
+    const auto load = [&](int32_t selected) {
+        list.selected = selected;
+        const LoadedBlock loaded = LoadSettingsBlock(list, settings, services);
+        return std::tuple(loaded, settings.dialogBlock.scanResolution, settings.dialogBlock.docSource);
+    };
+    EXPECT_EQ(load(0), std::tuple(LoadedBlock::kApply, 600, 0));
+    EXPECT_EQ(load(1), std::tuple(LoadedBlock::kLoaded, 0, 4));
 
-    list.selected = list.Count();  // nothing selected: the marquee backup
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kUnchanged);
+    // Nothing selected: the marquee backup.
+    EXPECT_EQ(std::get<0>(load(list.Count())), LoadedBlock::kUnchanged);
     SaveMarqueeFile(settings, services, "mrqsav.tmp", {});
     settings.dialogBlock.docSource = 0;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
-    EXPECT_EQ(settings.dialogBlock.docSource, 4);
+    EXPECT_EQ(load(list.Count()), std::tuple(LoadedBlock::kApply, 0, 4));
     EXPECT_EQ(dir.ReadFile(Folder("mrqsav.tmp")).substr(16, 11), std::string("mrqsav.tmp\0", 11));
 
     settings.dialogBlockBackup.scanResolution = 1200;
-    list.selected = 7;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
+    EXPECT_EQ(std::get<0>(load(7)), LoadedBlock::kApply);
     EXPECT_EQ(settings.dialogBlock.scanResolution, 1200);
 }
 
@@ -133,8 +131,7 @@ TEST_F(SettingsListTest, CommitDeletesTheDeletedFilesAndDiscardOnlyTheNewOnes) {
     SaveMarquees(list, "New", 0, 0);
     const std::vector<int32_t> old = {1};
     DeleteSettingsEntries(list, old);
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_TRUE(list.NothingSelected());
+    EXPECT_EQ(std::tuple(list.Count(), list.NothingSelected()), std::tuple(2, true));
     CloseSettingsList(list, settings, services, false);
     EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
     EXPECT_TRUE(dir.Exists(Folder("ENV0001.set")));
