@@ -47,9 +47,8 @@ TEST_F(DriverSettingsTest, TheVersionIsComparedFromItsFirstDigitToItsFirstBlank)
 
 TEST_F(DriverSettingsTest, LocationsAndIcmProfileDefaultsFollowTheFileAndTheSystem) {
     LoadWith("[QXTWAINds]\r\nSettingDir=" + std::string(3000, 'S') + "\r\nQxtwain=\\DRV\r\nDataSource=\\X.DS\r\n");
-    EXPECT_EQ(settings.locations.settingsDir, std::string(79, 'S'));
-    EXPECT_EQ(settings.locations.dataSourcePath, dir.path() + "\\DRV\\X.DS");
-    EXPECT_EQ(settings.icmProfile, 0);
+    EXPECT_EQ(std::tuple(settings.locations.settingsDir, settings.locations.dataSourcePath, settings.icmProfile),
+              std::tuple(std::string(79, 'S'), dir.path() + "\\DRV\\X.DS", 0));
 
     posix.system.version = OsVersion{OsVersion::kPlatform9x, 4, 0};
     LoadWith("");
