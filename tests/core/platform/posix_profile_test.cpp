@@ -13,27 +13,26 @@ class PosixProfileTest : public ::testing::Test {
     PosixProfile profile;
 };
 
-TEST_F(PosixProfileTest, IntegersFallBackToTheDefaultOnlyWhenTheKeyIsMissing) {
-    dir.WriteFile("\\LOMTWNS.ini",
-                  "[Settings]\r\nDISP UNIT=1\r\nBad=abc\r\nLead=12abc\r\nNeg=-5\r\nEmpty=\r\nSpaced=  42  \r\n");
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "DISP UNIT", 7), 1);
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "Missing", 7), 7);
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "Bad", 7), 0);
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "Lead", 7), 12);
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "Neg", 7), -5);
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "Empty", 7), 7);
-    EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "Spaced", 7), 42);
+TEST_F(PosixProfileTest, IntegersFallBackToTheDefaultOnlyWhenTheKeyIsMissingAndBooleansAreTrueOnlyForOne) {
+    dir.WriteFile(
+        "\\LOMTWNS.ini",
+        "[Settings]\r\nDISP UNIT=1\r\nBad=abc\r\nLead=12abc\r\nNeg=-5\r\nEmpty=\r\nSpaced=  42  \r\nTwo=2\r\n");
+    for (const auto& [key, value] : {std::pair{"DISP UNIT", 1},
+                                     {"Missing", 7},
+                                     {"Bad", 0},
+                                     {"Lead", 12},
+                                     {"Neg", -5},
+                                     {"Empty", 7},
+                                     {"Spaced", 42}}) {
+        EXPECT_EQ(profile.ReadInt(Ini(), "Settings", key, 7), value) << key;
+    }
     EXPECT_EQ(profile.ReadInt(Ini(), "Other", "DISP UNIT", 7), 7);
     EXPECT_EQ(profile.ReadInt(dir.Win("\\none.ini"), "Settings", "DISP UNIT", 9), 9);
-}
-
-TEST_F(PosixProfileTest, BooleansAreTrueOnlyForExactlyOne) {
-    dir.WriteFile("\\LOMTWNS.ini", "[S]\nOne=1\nTwo=2\nZero=0\nMinus=-1\n");
-    EXPECT_TRUE(ReadBool(profile, Ini(), "S", "One", false));
-    EXPECT_FALSE(ReadBool(profile, Ini(), "S", "Two", true));
-    EXPECT_FALSE(ReadBool(profile, Ini(), "S", "Zero", true));
-    EXPECT_FALSE(ReadBool(profile, Ini(), "S", "Minus", true));
-    EXPECT_TRUE(ReadBool(profile, Ini(), "S", "Missing", true));
+    EXPECT_TRUE(ReadBool(profile, Ini(), "Settings", "DISP UNIT", false));
+    EXPECT_TRUE(ReadBool(profile, Ini(), "Settings", "Missing", true));
+    for (const char* key : {"Two", "Bad", "Neg"}) {
+        EXPECT_FALSE(ReadBool(profile, Ini(), "Settings", key, true)) << key;
+    }
 }
 
 TEST_F(PosixProfileTest, FileSectionAndKeyNamesMatchWithoutRegardToCaseAndValuesAreTrimmed) {
@@ -54,7 +53,7 @@ TEST_F(PosixProfileTest, StringsAreCutToTheBuffer) {
     EXPECT_EQ(profile.ReadString(Ini(), "S", "Nul", "", 80), "ab");
 }
 
-TEST_F(PosixProfileTest, WritingCreatesFileAndSectionAndKeepsEverythingElseInOrder) {
+TEST_F(PosixProfileTest, WritingCreatesFileAndSectionAndKeepsEverythingElseInOrderAndDeletingRemovesTheFile) {
     ASSERT_TRUE(profile.WriteString(Ini(), "Settings", "SCAN MODE", "5"));
     EXPECT_EQ(profile.ReadInt(Ini(), "Settings", "SCAN MODE", 0), 5);
 
@@ -64,13 +63,10 @@ TEST_F(PosixProfileTest, WritingCreatesFileAndSectionAndKeepsEverythingElseInOrd
     ASSERT_TRUE(profile.WriteString(Ini(), "C", "w", "4"));
     EXPECT_EQ(dir.ReadFile("\\LOMTWNS.ini"),
               "; made by hand\r\n[A]\r\nX=10\r\nUnknown=keep\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nw=4\r\n");
-}
 
-TEST_F(PosixProfileTest, DeletingRemovesTheFile) {
-    ASSERT_TRUE(profile.WriteString(Ini(), "S", "k", "v"));
     EXPECT_TRUE(profile.DeleteProfileFile(Ini()));
     EXPECT_FALSE(dir.Exists("\\LOMTWNS.ini"));
-    EXPECT_EQ(profile.ReadString(Ini(), "S", "k", "gone", 80), "gone");
+    EXPECT_EQ(profile.ReadString(Ini(), "C", "w", "gone", 80), "gone");
     EXPECT_FALSE(profile.DeleteProfileFile(Ini()));
 }
 

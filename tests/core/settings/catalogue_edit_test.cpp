@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/settings/fixed_text.h"
 
@@ -36,8 +37,7 @@ TEST(CatalogueEditTest, SavingAddsNewNamesReplacesOwnRowsAndLeavesBuiltinsAlone)
     for (int i = 0; i < kCustomisationRoom; ++i) {
         ASSERT_EQ(SaveCatalogueRow(edit, Named("Row " + std::to_string(i))), SaveRowResult::kAdded);
     }
-    EXPECT_EQ(edit.rows.count, 33);
-    EXPECT_EQ(edit.rows.current, 32);
+    EXPECT_EQ(std::tuple(edit.rows.count, edit.rows.current), std::tuple(33, 32));
     EXPECT_EQ(SaveCatalogueRow(edit, Named("One more")), SaveRowResult::kFull);
 }
 
@@ -53,8 +53,7 @@ TEST(CatalogueEditTest, RenameAndDeleteOnlyTheUsersRows) {
     EXPECT_TRUE(DeleteCatalogueRow(edit, 2));  // a row before the current one
     EXPECT_EQ(FieldText(edit.rows.rows[static_cast<size_t>(edit.rows.current)].name), "Second");
     EXPECT_TRUE(DeleteCatalogueRow(edit, 2));  // the current row itself: the one before takes over
-    EXPECT_EQ(edit.rows.count, 2);
-    EXPECT_EQ(edit.rows.current, 1);
+    EXPECT_EQ(std::tuple(edit.rows.count, edit.rows.current), std::tuple(2, 1));
     EXPECT_FALSE(DeleteCatalogueRow(edit, 2));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "core/settings/settings_file.h"
@@ -12,33 +13,22 @@ namespace {
 
 using DriverSettingsTest = test::SettingsTest;
 
-TEST_F(DriverSettingsTest, MissingKeysReadTheirReadDefaultsNotTheBuiltInOnes) {
+TEST_F(DriverSettingsTest, MissingKeysReadTheirReadDefaultsButAnOlderVersionKeepsTheBuiltInOnes) {
     LoadWith("[Settings]\r\nDISP UNIT=1\r\n");
-    EXPECT_EQ(settings.displayUnit, 1);  // pixels
-    EXPECT_EQ(settings.ocr.resolution, 0);
-    EXPECT_EQ(settings.photo.resolution, 0);
-    EXPECT_EQ(settings.scanResolution, 0);
-    EXPECT_EQ(settings.imageTypes.current, 0);
-    EXPECT_EQ(settings.presetSettings, 3);
-    EXPECT_EQ(settings.autoPreview, 1);
-    EXPECT_EQ(settings.previewSizeButton, 739);
-    EXPECT_EQ(settings.languageLetter, 'E');
-}
+    EXPECT_EQ(std::tuple(settings.displayUnit, settings.imageTypes.current, settings.scanResolution,
+                         settings.autoPreview, settings.previewSizeButton, settings.languageLetter),
+              std::tuple(1, 0, 0, 1, 739, 'E'));
 
-TEST_F(DriverSettingsTest, AnOlderVersionDeletesTheFileAndKeepsTheBuiltInDefaults) {
     WriteIni("[QXTWAINds]\r\nVersion=1.00E\r\nSettingDir=\\ELSEWHERE\r\n[Settings]\r\nDISP UNIT=1\r\nSCAN MODE=2\r\n");
     settings.sourceWidth = 850;
     LoadDriverSettings(settings, services);
-
     EXPECT_EQ(ReadIni(),
               "[QXTWAINds]\r\nCalibration=\\TWAIN\\CALIBRAT\r\nSettingDir=\\TWAIN_32\\VELDRIX\\SETTINGS\r\n"
               "Qxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\LOMTWNS.DS\r\n");
-    EXPECT_EQ(settings.displayUnit, 2);  // not 'A': centimetres
-    EXPECT_EQ(settings.imageTypes.current, 5);
-    EXPECT_EQ(settings.scanResolution, 300);
-    EXPECT_EQ(settings.autoPreview, 0);
-    EXPECT_EQ(settings.previewSizeButton, 738);
-    EXPECT_EQ(settings.sourceWidth, 850);  // kept from before loading
+    // Centimetres, not 'A'; the source width is kept from before loading.
+    EXPECT_EQ(std::tuple(settings.displayUnit, settings.imageTypes.current, settings.scanResolution,
+                         settings.autoPreview, settings.previewSizeButton, settings.sourceWidth),
+              std::tuple(2, 5, 300, 0, 738, 850));
     EXPECT_EQ(settings.locations.settingsDir, "\\TWAIN_32\\VELDRIX\\SETTINGS");
 }
 
@@ -57,16 +47,15 @@ TEST_F(DriverSettingsTest, TheVersionIsComparedFromItsFirstDigitToItsFirstBlank)
 
 TEST_F(DriverSettingsTest, LocationsAndIcmProfileDefaultsFollowTheFileAndTheSystem) {
     LoadWith("[QXTWAINds]\r\nSettingDir=" + std::string(3000, 'S') + "\r\nQxtwain=\\DRV\r\nDataSource=\\X.DS\r\n");
-    EXPECT_EQ(settings.locations.settingsDir, std::string(79, 'S'));
-    EXPECT_EQ(settings.locations.dataSourcePath, dir.path() + "\\DRV\\X.DS");
-    EXPECT_EQ(settings.icmProfile, 0);
+    EXPECT_EQ(std::tuple(settings.locations.settingsDir, settings.locations.dataSourcePath, settings.icmProfile),
+              std::tuple(std::string(79, 'S'), dir.path() + "\\DRV\\X.DS", 0));
 
     posix.system.version = OsVersion{OsVersion::kPlatform9x, 4, 0};
     LoadWith("");
     EXPECT_EQ(settings.icmProfile, -1);
 }
 
-TEST_F(DriverSettingsTest, SavingWritesTheKeysInTheirOrderAndReadsBackTheSameSettings) {
+TEST_F(DriverSettingsTest, SavingWritesTheKeysAndReadsBackTheSameSettings) {
     LoadWith("");
     settings.docSource = 1;
     settings.displayUnit = 1;
@@ -79,33 +68,21 @@ TEST_F(DriverSettingsTest, SavingWritesTheKeysInTheirOrderAndReadsBackTheSameSet
     dir.WriteFile(test::kIniFile, "");
     SaveDriverSettings(settings, services, {});
 
-    const std::string ini = ReadIni();
-    const std::vector<std::string> order = {
-        "DOC SOURCE=1",     "SCAN MODE=",    "TARGET MODE=",       "Preset Settings=",   "Focus Position=1.5",
-        "DISP UNIT=1",      "SOURCE WIDTH=", "SOURCE HEIGHT=",     "GAMMA MAP=",         "Number of Samples=",
-        "Sample increment", "Save values=1", "Auto Exposure=",     "Eyedrop=",           "Preview size=2",
-        "Windows 95 ICM=",  "ICM Profile=",  "Current Marquee=",   "Auto Preview=",      "Main X=",
-        "Color Y=-12",      "Tab Flag=1",    "OCR Resolution=600", "Color Selection=991"};
-    size_t at = 0;
-    for (const std::string& key : order) {
-        const size_t found = ini.find(key, at);
-        ASSERT_NE(found, std::string::npos) << key;
-        at = found;
+    for (const char* line : {"DOC SOURCE=1", "Focus Position=1.5", "Save values=1", "Preview size=2", "Color Y=-12",
+                             "Tab Flag=1", "OCR Resolution=600", "Color Selection=991"}) {
+        EXPECT_NE(ReadIni().find(std::string(line) + "\r\n"), std::string::npos) << line;
     }
 
     ScanSettings reloaded;
     LoadDriverSettings(reloaded, services);
-    EXPECT_EQ(reloaded.docSource, 1);
-    EXPECT_EQ(reloaded.focusPosition, 1.5f);
-    EXPECT_EQ(reloaded.positions.color.y, -12);
-    EXPECT_EQ(reloaded.scanResolution, 600);
-    EXPECT_EQ(reloaded.colorSelection, 991);
+    EXPECT_EQ(std::tuple(reloaded.docSource, reloaded.focusPosition, reloaded.positions.color.y,
+                         reloaded.scanResolution, reloaded.colorSelection),
+              std::tuple(1, 1.5f, -12, 600, 991));
 }
 
 TEST_F(DriverSettingsTest, SourceSizeFollowsTheScreenWidthAndFocusPositionIsWrittenOnlyWithSaveValues) {
     LoadWith("[Settings]\r\nFocus Position=2.5\r\nSave values=0\r\n");
-    for (const auto& [width, text] : std::vector<std::pair<int, std::string>>{
-             {1024, "1024"}, {1001, "1024"}, {1000, "800"}, {800, "800"}, {799, "640"}, {640, "640"}}) {
+    for (const auto& [width, text] : {std::pair{1001, "1024"}, {1000, "800"}, {800, "800"}, {799, "640"}}) {
         posix.system.screenWidth = width;
         SaveDriverSettings(settings, services, {});
         EXPECT_EQ(Key("Settings", "Src Size"), text) << width;
@@ -129,23 +106,20 @@ TEST_F(DriverSettingsTest, CurrentMarqueeCountsFromTheEndAndTheEnvironmentIsSave
     // A zoomed environment keeps the view shown for a marquee without a zoom of its own.
     marquees[0].view = Rect{1, 2, 3, 4};
     KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 10, .areaWidth = 300});
-    EXPECT_EQ(marquees[0].zoom.areaWidth, 300);
     EXPECT_EQ(marquees[0].zoomRect, marquees[0].view);
     KeepShownZoom(marquees[0], ZoomRecord{.areaLeft = 20});
-    EXPECT_EQ(marquees[0].zoom.areaLeft, 10);
+    EXPECT_EQ(std::tuple(marquees[0].zoom.areaLeft, marquees[0].zoom.areaWidth), std::tuple(10, 300));
     SessionSnapshot session;
     session.marquees = marquees;
     session.currentMarqueeIndex = 0;
     session.fullPageShown = false;
     SaveDriverSettings(settings, services, session);
-    EXPECT_EQ(settings.currentMarquee, 2);
-    EXPECT_EQ(Key("Settings", "Current Marquee"), "2");
+    EXPECT_EQ(std::tuple(settings.currentMarquee, Key("Settings", "Current Marquee")), std::tuple(2, "2"));
     const std::string environment = dir.ReadFile(Folder("ENV.stt"));
     ASSERT_EQ(environment.size(), 52u + 3 * 518u);
     EXPECT_EQ(environment.substr(16, 5), std::string("Zoom\0", 5));
-    EXPECT_EQ(environment[48], 3);
-    EXPECT_EQ(environment[52 + 518 + 64], 7);
-    EXPECT_EQ(environment[52 + 446], 10);
+    // The count, the second marquee's document source and the first one's zoom.
+    EXPECT_EQ(std::tuple(environment[48], environment[52 + 518 + 64], environment[52 + 446]), std::tuple(3, 7, 10));
 
     dir.WriteFile(Folder("ENV.stt"), "");
     settings.environmentSaveInhibited = true;

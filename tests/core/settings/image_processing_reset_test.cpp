@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/settings/icm_option.h"
 
 namespace korva {
@@ -17,36 +19,27 @@ TEST(ResetImageProcessingTest, ParametersTakeTheirDefaultsAndTheInvertFlagGoesOf
     s.channelBalance = {0.5f, 0.5f, 0.5f};
     int32_t invert = 1;
     ResetImageProcessing(s, invert, {.threshold = true, .invert = true});
-    EXPECT_EQ(s.iproc[iproc::kThreshold], 77);
-    EXPECT_EQ(s.iprocSaved[iproc::kThreshold], 76);
-    EXPECT_EQ(s.iproc[iproc::kShadow], 8);
-    EXPECT_EQ(invert, 1);
+    EXPECT_EQ(std::tuple(s.iproc[iproc::kThreshold], s.iprocSaved[iproc::kThreshold], s.iproc[iproc::kShadow], invert),
+              std::tuple(77, 76, 8, 1));
 
     ResetImageProcessing(s, invert, {});
-    EXPECT_EQ(s.iproc[iproc::kThreshold], 128);
-    EXPECT_EQ(s.iproc[iproc::kFocus], 15);  // from the focus position
+    // The focus parameter follows the focus position; the per-channel gains stay.
+    EXPECT_EQ(std::tuple(s.iproc[iproc::kThreshold], s.iproc[iproc::kFocus], invert, s.toneMaps.current,
+                         s.channelBalance[1], s.channelGamma[0]),
+              std::tuple(128, 15, 0, 0, 0.0f, 2.0f));
     EXPECT_EQ(s.iprocSaved, s.iproc);
-    EXPECT_EQ(invert, 0);
-    EXPECT_EQ(s.toneMaps.current, 0);
-    EXPECT_EQ(s.channelBalance[1], 0.0f);
-    EXPECT_EQ(s.channelGamma[0], 2.0f);  // the per-channel gains stay
 }
 
 TEST(IcmBoxForTest, OldNtSwitchesColourMatchingOffAndOnlyTheColourTypeUsesIt) {
-    const IcmBoxState nt4 = IcmBoxFor(OsVersion{OsVersion::kPlatformNt, 4, 0}, 1, 1);
-    EXPECT_TRUE(nt4.switchOff);
-    EXPECT_FALSE(nt4.enabled);
-
-    const IcmBoxState colour = IcmBoxFor(OsVersion{OsVersion::kPlatformNt, 5, 1}, 1, 1);
-    EXPECT_TRUE(colour.enabled && colour.checked && colour.srgbMode);
-    EXPECT_FALSE(colour.switchOff);
-
-    const IcmBoxState deepColour = IcmBoxFor(OsVersion{OsVersion::kPlatformNt, 5, 1}, 0, 1);
-    EXPECT_FALSE(deepColour.enabled || deepColour.checked);
-
-    const IcmBoxState win95 = IcmBoxFor(OsVersion{OsVersion::kPlatform9x, 4, 0}, 1, 0);
-    EXPECT_TRUE(win95.enabled);
-    EXPECT_FALSE(win95.checked || win95.srgbMode);
+    // Enabled, checked, switched off, sRGB mode.
+    const auto box = [](int platform, int major, int32_t imageType, int32_t windows95Icm) {
+        const IcmBoxState s = IcmBoxFor(OsVersion{platform, major, 0}, imageType, windows95Icm);
+        return std::tuple(s.enabled, s.checked, s.switchOff, s.srgbMode);
+    };
+    EXPECT_EQ(box(OsVersion::kPlatformNt, 4, 1, 1), std::tuple(false, false, true, false));
+    EXPECT_EQ(box(OsVersion::kPlatformNt, 5, 1, 1), std::tuple(true, true, false, true));
+    EXPECT_EQ(box(OsVersion::kPlatformNt, 5, 0, 1), std::tuple(false, false, false, true));
+    EXPECT_EQ(box(OsVersion::kPlatform9x, 4, 1, 0), std::tuple(true, false, false, false));
 }
 
 }  // namespace

@@ -4,23 +4,28 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace korva {
 namespace {
 
 TEST(ImageProcessingTest, RangesAndAvailabilityFollowTheDeviceLevel) {
     const ParameterRange narrow = ImageProcessingParameter(iproc::kExposure, 1, 0.0f);
-    EXPECT_TRUE(narrow.available);
-    EXPECT_EQ(narrow.minimum, -3);
-    EXPECT_EQ(narrow.maximum, 3);
     const ParameterRange wide = ImageProcessingParameter(iproc::kExposure, 2, 0.0f);
-    EXPECT_EQ(wide.minimum, -10);
-    EXPECT_EQ(wide.maximum, 20);
-    EXPECT_FALSE(ImageProcessingParameter(iproc::kGamma, 1, 0.0f).available);
-    EXPECT_TRUE(ImageProcessingParameter(iproc::kGamma, 3, 0.0f).available);
-    EXPECT_FALSE(ImageProcessingParameter(iproc::kSaturation, 4, 0.0f).available);
-    EXPECT_TRUE(ImageProcessingParameter(iproc::kSaturation, 5, 0.0f).available);
-    EXPECT_FALSE(ImageProcessingParameter(10, 5, 0.0f).available);
+    EXPECT_EQ(std::tuple(narrow.available, narrow.minimum, narrow.maximum, wide.minimum, wide.maximum),
+              std::tuple(true, -3, 3, -10, 20));
+    const struct {
+        int32_t parameter, level;
+        bool available;
+    } cases[] = {{iproc::kGamma, 1, false},
+                 {iproc::kGamma, 3, true},
+                 {iproc::kSaturation, 4, false},
+                 {iproc::kSaturation, 5, true},
+                 {10, 5, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ImageProcessingParameter(c.parameter, c.level, 0.0f).available, c.available)
+            << c.parameter << " at " << c.level;
+    }
     EXPECT_EQ(ImageProcessingParameter(iproc::kFocus, 5, -1.25f).defaultValue, -12);
 }
 

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstring>
 #include <random>
+#include <tuple>
+#include <utility>
 
 #include "core/settings/fixed_text.h"
 
@@ -18,45 +20,29 @@ void Put32(std::array<uint8_t, kMarqueeRecordBytes>& bytes, size_t offset, uint3
     }
 }
 
-TEST(RecordLayoutTest, AHandBuiltMarqueeRecordReadsAtItsOffsets) {
+TEST(RecordLayoutTest, AHandBuiltMarqueeRecordReadsAtItsOffsetsAndWritesBackWithoutItsListLink) {
     std::array<uint8_t, kMarqueeRecordBytes> bytes{};
-    Put32(bytes, 0, 10);                         // view left
-    Put32(bytes, 28, 0xFFFFFFFF);                // view tenths bottom: -1
-    Put32(bytes, 44, 4400);                      // full-preview tenths bottom
-    Put32(bytes, 48, 8500);                      // document left
-    Put32(bytes, 64 + 0, 1);                     // docSource
-    Put32(bytes, 64 + 16, 2);                    // unit
-    Put32(bytes, 64 + 72, 6);                    // tone map index
-    Put32(bytes, 64 + 140, 0x3F800000);          // channel gamma red: 1.0f
-    Put32(bytes, 64 + 176, 1);                   // dark document
-    std::memcpy(&bytes[64 + 180], "Darken", 6);  // tone map name
-    Put32(bytes, 64 + 254, 11);                  // tone map value 0
-    Put32(bytes, 64 + 350, 443);                 // tone map value 24
-    Put32(bytes, 64 + 366, 25);                  // selection top
-    Put32(bytes, 64 + 378, 0x40200000);          // focus position: 2.5f
-    Put32(bytes, 446, 100);                      // zoom areaLeft
-    Put32(bytes, 490, 1100);                     // zoom scanned height
-    Put32(bytes, 506, 77);                       // zoom rectangle bottom
-    Put32(bytes, 510, 0xDEADBEEF);               // list link
+    // The fields checked below: view, tenths and document rectangles, the settings block from 64 (the float
+    // fields hold 1.0f and 2.5f) and the zoom record from 446; 510 is the list link.
+    const std::pair<size_t, uint32_t> fields[] = {
+        {0, 10},           {28, 0xFFFFFFFF},  {44, 4400},  {48, 8500}, {64, 1},          {80, 2},
+        {136, 6},          {204, 0x3F800000}, {240, 1},    {318, 11},  {414, 443},       {430, 25},
+        {442, 0x40200000}, {446, 100},        {490, 1100}, {506, 77},  {510, 0xDEADBEEF}};
+    for (const auto& [offset, value] : fields) {
+        Put32(bytes, offset, value);
+    }
+    std::memcpy(&bytes[64 + 180], "Darken", 6);  // the tone map's name
 
     const Marquee m = DecodeMarquee(bytes);
-    EXPECT_EQ(m.view.left, 10);
-    EXPECT_EQ(m.viewTenths.bottom, -1);
-    EXPECT_EQ(m.fullTenths.bottom, 4400);
-    EXPECT_EQ(m.document.left, 8500);
-    EXPECT_EQ(m.settings.docSource, 1);
-    EXPECT_EQ(m.settings.unit, 2u);
-    EXPECT_EQ(m.settings.toneMapIndex, 6);
-    EXPECT_EQ(m.settings.channelGamma[0], 1.0f);
-    EXPECT_EQ(m.settings.darkDocument, 1);
-    EXPECT_EQ(FieldText(m.settings.toneMap.name), "Darken");
-    EXPECT_EQ(m.settings.toneMap.values[0], 11);
-    EXPECT_EQ(m.settings.toneMap.values[24], 443);
-    EXPECT_EQ(m.settings.selectionTop, 25);
-    EXPECT_EQ(m.settings.focusPosition, 2.5f);
-    EXPECT_EQ(m.zoom.areaLeft, 100);
-    EXPECT_EQ(m.zoom.scannedHeight, 1100);
-    EXPECT_EQ(m.zoomRect.bottom, 77);
+    EXPECT_EQ(std::tuple(m.view.left, m.viewTenths.bottom, m.fullTenths.bottom, m.document.left),
+              std::tuple(10, -1, 4400, 8500));
+    const SettingsBlock& b = m.settings;
+    EXPECT_EQ(std::tuple(b.docSource, b.unit, b.toneMapIndex, b.channelGamma[0], b.darkDocument, b.selectionTop,
+                         b.focusPosition),
+              std::tuple(1, 2u, 6, 1.0f, 1, 25, 2.5f));
+    EXPECT_EQ(std::tuple(FieldText(b.toneMap.name), b.toneMap.values[0], b.toneMap.values[24]),
+              std::tuple("Darken", 11, 443));
+    EXPECT_EQ(std::tuple(m.zoom.areaLeft, m.zoom.scannedHeight, m.zoomRect.bottom), std::tuple(100, 1100, 77));
 
     std::array<uint8_t, kMarqueeRecordBytes> written{};
     EncodeMarquee(m, written);

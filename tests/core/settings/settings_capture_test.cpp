@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/catalogue_build.h"
@@ -37,35 +38,27 @@ TEST_F(SettingsCaptureTest, ACapturedBlockCarriesTheSettingsTheFieldsAndTheSelec
     const DisplayedSizes sizes{"8.5", "11", "bad", ""};
     const SettingsBlock b =
         CaptureSettings(settings, view, sizes, {850, 1100, 10, 20}, BlockUse::kDialog, services.strings);
-    EXPECT_EQ(b.width, 850u);
-    EXPECT_EQ(b.height, 1100u);
-    EXPECT_EQ(b.outWidth, 0u);
-    EXPECT_EQ(b.threshold, 5);
-    EXPECT_EQ(b.sharpness, 13);
-    EXPECT_EQ(b.imageLocked, 1);
-    EXPECT_EQ(b.darkDocument, 1);
+    EXPECT_EQ(std::tuple(b.width, b.height, b.outWidth, b.threshold, b.sharpness, b.imageLocked, b.darkDocument,
+                         b.selectionTop, FieldText(b.toneMap.name)),
+              std::tuple(850u, 1100u, 0u, 5, 13, 1, 1, 20, "Darken"));
     EXPECT_EQ(b.currentRect, view.currentRect);
-    EXPECT_EQ(b.selectionTop, 20);
-    EXPECT_EQ(FieldText(b.toneMap.name), "Darken");
 
     // Applied to cleared settings, the block brings back all but the four parameters it does not hold.
     settings.iproc.fill(0);
     settings.imageTypes.current = settings.toneMaps.current = 0;
     ApplySettingsBlock(settings, view, context, b, services.strings, false);
     EXPECT_EQ(settings.iproc, (std::array<int32_t, 14>{1, 2, 3, 4, 5, 6, 7, 0, 9, 10, 0, 0, 13, 0}));
-    EXPECT_EQ(settings.imageTypes.current, 5);
-    EXPECT_EQ(settings.toneMaps.current, 2);
-    EXPECT_EQ(settings.savedLocks.image, 1);
-    EXPECT_EQ(settings.darkDocument, 1);
+    EXPECT_EQ(std::tuple(settings.imageTypes.current, settings.toneMaps.current, settings.savedLocks.image,
+                         settings.darkDocument),
+              std::tuple(5, 2, 1, 1));
 
     // A marquee block takes the saved image lock.
     settings.savedLocks.image = 0;
     settings.toneMaps.current = settings.toneMaps.count;
     settings.imageTypes.current = 1;
     const SettingsBlock marquee = CaptureSettings(settings, view, sizes, {}, BlockUse::kMarquee, services.strings);
-    EXPECT_EQ(marquee.imageLocked, 0);
-    EXPECT_EQ(marquee.darkDocument, 0);
-    EXPECT_EQ(FieldText(marquee.toneMap.name), "User Defined");
+    EXPECT_EQ(std::tuple(marquee.imageLocked, marquee.darkDocument, FieldText(marquee.toneMap.name)),
+              std::tuple(0, 0, "User Defined"));
 }
 
 TEST_F(SettingsCaptureTest, ApplyingABlockLimitsItsIndicesAndPlacesTheSelection) {
@@ -78,9 +71,8 @@ TEST_F(SettingsCaptureTest, ApplyingABlockLimitsItsIndicesAndPlacesTheSelection)
     b.selectionWidth = 2000;  // runs past the view: clamped
     b.selectionHeight = 275;
     ApplySettingsBlock(settings, view, context, b, services.strings, false);
-    EXPECT_EQ(settings.imageTypes.current, 7);
-    EXPECT_EQ(settings.destinations.current, 0);
-    EXPECT_EQ(settings.toneMaps.current, 4);
+    EXPECT_EQ(std::tuple(settings.imageTypes.current, settings.destinations.current, settings.toneMaps.current),
+              std::tuple(7, 0, 4));
     EXPECT_EQ(view.currentRect, (Rect{170, 220, 339, 330}));
     EXPECT_EQ(context.Get(ctx::dsAreaWidth), 0);
 
@@ -89,8 +81,7 @@ TEST_F(SettingsCaptureTest, ApplyingABlockLimitsItsIndicesAndPlacesTheSelection)
     ApplySettingsBlock(settings, view, context, b, services.strings, false);
     EXPECT_EQ(settings.toneMaps.current, settings.toneMaps.count);
     EXPECT_EQ(FieldText(settings.toneMapInForce.name), "User Defined");
-    EXPECT_EQ(context.Get(ctx::dsAreaWidth), 2000);
-    EXPECT_EQ(context.Get(ctx::dsAreaTop), 550);
+    EXPECT_EQ(std::tuple(context.Get(ctx::dsAreaWidth), context.Get(ctx::dsAreaTop)), std::tuple(2000, 550));
 }
 
 TEST_F(SettingsCaptureTest, ColourMatchingNeedsTheSwitchAColourTypeAndNoNegativeFilm) {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 #include "core/settings/fixed_text.h"
@@ -33,18 +34,16 @@ TEST_F(SettingsListTest, NewSettingsTakeTheFirstFreeNumberFromTheEntryCount) {
     SaveMarquees(list, "Second", 0, 0);
     EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
     EXPECT_TRUE(dir.Exists(Folder("ENV0001.set")));
-    EXPECT_EQ(list.selected, 1);
-    EXPECT_EQ(list.entries[1].flags, SettingsEntry::kCreated);
+    EXPECT_EQ(std::tuple(list.selected, list.entries[1].flags), std::tuple(1, SettingsEntry::kCreated));
 
     dir.WriteFile(Folder("ENV0002.set"), std::string(52 + 382, '\0'));
     list = BuildSettingsList(settings, services);
     ASSERT_EQ(list.Count(), 3);
-    EXPECT_EQ(FieldText(list.entries[0].name), "First");
-    EXPECT_EQ(list.entries[0].flags, SettingsEntry::kExisted);
+    EXPECT_EQ(std::tuple(FieldText(list.entries[0].name), list.entries[0].flags),
+              std::tuple("First", SettingsEntry::kExisted));
     dir.WriteFile(Folder("ENV0003.set"), "");
     SaveMarquees(list, "Fifth", 0, 0);
-    EXPECT_EQ(FieldText(list.entries[3].baseName), "ENV0004");
-    EXPECT_EQ(list.selected, 3);
+    EXPECT_EQ(std::tuple(FieldText(list.entries[3].baseName), list.selected), std::tuple("ENV0004", 3));
 }
 
 TEST_F(SettingsListTest, NamesAreCleanedAndCutTo32BytesInTheFile) {
@@ -69,14 +68,14 @@ TEST_F(SettingsListTest, AnExistingNameIsReplacedOnlyWithTheUsersYes) {
     posix.messages.answers = {mb::kAnswerNo};
     EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", true, true, two), 0);
     ASSERT_EQ(posix.messages.shown.size(), 1u);
-    EXPECT_EQ(posix.messages.shown[0].text, "The name already exists, Do you want to replace it?");
-    EXPECT_EQ(posix.messages.shown[0].caption, "KORVA SF TWAIN");
-    EXPECT_EQ(posix.messages.shown[0].style, mb::kYesNoCancel | mb::kIconQuestion);
+    const auto& asked = posix.messages.shown[0];
+    EXPECT_EQ(std::tuple(asked.text, asked.caption, asked.style),
+              std::tuple("The name already exists, Do you want to replace it?", "KORVA SF TWAIN",
+                         mb::kYesNoCancel | mb::kIconQuestion));
 
     posix.messages.answers = {mb::kAnswerYes};
     EXPECT_EQ(SaveSettingsFile(list, settings, services, 0, "Mine", true, true, two), 1);
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(std::tuple(list.selected, list.Count()), std::tuple(0, 2));
     EXPECT_EQ(dir.ReadFile(Folder("ENV0000.set")).size(), 52u + 2 * 518u);
 }
 
@@ -101,24 +100,24 @@ TEST_F(SettingsListTest, LoadingABlockChoosesTheFileByTheSelection) {
     SaveMarquees(list, "Marquees", 2, 4);
     settings.dialogBlock = SettingsBlock{};
 
-    list.selected = 0;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
-    EXPECT_EQ(settings.dialogBlock.scanResolution, 600);
-    list.selected = 1;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kLoaded);
-    EXPECT_EQ(settings.dialogBlock.docSource, 4);
+    // Loads the selection's block and gives the result and the block's resolution and document source.
+    const auto load = [&](int32_t selected) {
+        list.selected = selected;
+        const LoadedBlock loaded = LoadSettingsBlock(list, settings, services);
+        return std::tuple(loaded, settings.dialogBlock.scanResolution, settings.dialogBlock.docSource);
+    };
+    EXPECT_EQ(load(0), std::tuple(LoadedBlock::kApply, 600, 0));
+    EXPECT_EQ(load(1), std::tuple(LoadedBlock::kLoaded, 0, 4));
 
-    list.selected = list.Count();  // nothing selected: the marquee backup
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kUnchanged);
+    // Nothing selected: the marquee backup.
+    EXPECT_EQ(std::get<0>(load(list.Count())), LoadedBlock::kUnchanged);
     SaveMarqueeFile(settings, services, "mrqsav.tmp", {});
     settings.dialogBlock.docSource = 0;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
-    EXPECT_EQ(settings.dialogBlock.docSource, 4);
+    EXPECT_EQ(load(list.Count()), std::tuple(LoadedBlock::kApply, 0, 4));
     EXPECT_EQ(dir.ReadFile(Folder("mrqsav.tmp")).substr(16, 11), std::string("mrqsav.tmp\0", 11));
 
     settings.dialogBlockBackup.scanResolution = 1200;
-    list.selected = 7;
-    EXPECT_EQ(LoadSettingsBlock(list, settings, services), LoadedBlock::kApply);
+    EXPECT_EQ(std::get<0>(load(7)), LoadedBlock::kApply);
     EXPECT_EQ(settings.dialogBlock.scanResolution, 1200);
 }
 
@@ -132,8 +131,7 @@ TEST_F(SettingsListTest, CommitDeletesTheDeletedFilesAndDiscardOnlyTheNewOnes) {
     SaveMarquees(list, "New", 0, 0);
     const std::vector<int32_t> old = {1};
     DeleteSettingsEntries(list, old);
-    EXPECT_EQ(list.Count(), 2);
-    EXPECT_TRUE(list.NothingSelected());
+    EXPECT_EQ(std::tuple(list.Count(), list.NothingSelected()), std::tuple(2, true));
     CloseSettingsList(list, settings, services, false);
     EXPECT_TRUE(dir.Exists(Folder("ENV0000.set")));
     EXPECT_TRUE(dir.Exists(Folder("ENV0001.set")));
@@ -152,12 +150,12 @@ TEST_F(SettingsListTest, UnreadableOrLongNamedFilesLeaveBlankEntriesAtTheEnd) {
     dir.WriteFile(Folder("LONGERNAME.set"), std::string(16, '\0') + "Long");
     dir.WriteFile(Folder("short.set"), "tiny");
     const SettingsList list = BuildSettingsList(settings, services);
-    ASSERT_EQ(list.Count(), 4);
-    EXPECT_EQ(FieldText(list.entries[0].name), "Ay");
-    EXPECT_EQ(FieldText(list.entries[1].name), "Bee");  // byte order: "A" < "b"
-    EXPECT_EQ(FieldText(list.entries[2].baseName), "short");
-    EXPECT_EQ(FieldText(list.entries[2].name), "");
-    EXPECT_EQ(FieldText(list.entries[3].baseName), "");
+    std::vector<std::string> entries;
+    for (const SettingsEntry& entry : list.entries) {
+        entries.push_back(FieldText(entry.baseName) + ":" + FieldText(entry.name));
+    }
+    // Byte order: "A" < "b".
+    EXPECT_EQ(entries, (std::vector<std::string>{"A:Ay", "b:Bee", "short:", ":"}));
     EXPECT_EQ(list.selected, 4);
 }
 
@@ -167,8 +165,8 @@ TEST_F(SettingsListTest, AFolderThatCannotBeCreatedIsReported) {
     const SettingsList list = BuildSettingsList(settings, services);
     EXPECT_EQ(list.Count(), 0);
     ASSERT_EQ(posix.messages.shown.size(), 1u);
-    EXPECT_EQ(posix.messages.shown[0].text, "Error creating directory");
-    EXPECT_EQ(posix.messages.shown[0].caption, "KORVA TWAIN");
+    EXPECT_EQ(std::tuple(posix.messages.shown[0].text, posix.messages.shown[0].caption),
+              std::tuple("Error creating directory", "KORVA TWAIN"));
     EXPECT_EQ(std::filesystem::current_path().string(), before);
 
     // Below an existing folder the settings folder is created without a message.
@@ -185,10 +183,9 @@ TEST_F(SettingsListTest, BatchKeysNameTheSelectedFiles) {
     }
     const std::vector<int32_t> three = {4, 0, 2};
     WriteBatchKeys(list, settings, services, three);
-    EXPECT_EQ(Key("BatchMode", "total"), "3");
-    EXPECT_EQ(Key("BatchMode", "Batch 0"), "ENV0004");
-    EXPECT_EQ(Key("BatchMode", "Batch 1"), "ENV0000");
-    EXPECT_EQ(Key("BatchMode", "Batch 2"), "ENV0002");
+    EXPECT_EQ(Key("BatchMode", "total") + Key("BatchMode", "Batch 0") + Key("BatchMode", "Batch 1") +
+                  Key("BatchMode", "Batch 2"),
+              "3ENV0004ENV0000ENV0002");
 
     std::vector<int32_t> eleven(11);
     std::iota(eleven.begin(), eleven.end(), 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "core/settings/catalogue_build.h"
 #include "core/settings/fixed_text.h"
@@ -51,24 +52,18 @@ TEST_F(SettingsSummaryTest, ShowsTheBlockInItsOwnUnitWithNamesNumbersAndFocus) {
     block.saturation = 7;
     block.focusPosition = 2.5f;
     auto texts = Summary(2);
-    EXPECT_EQ(texts[706], "Copy && Fax");
-    EXPECT_EQ(texts[708], "300 DPI");
-    EXPECT_EQ(texts[709], "8.50 x 11.05 inches");
-    EXPECT_EQ(texts[710], "0.05 x 0.00 inches");
-    EXPECT_EQ(texts[711], "100%");
-    EXPECT_EQ(texts[712], "-12");
-    EXPECT_EQ(texts[717], "128");
-    EXPECT_EQ(texts[718], "User Defined");  // no tone map name
-    EXPECT_EQ(texts[720], "7");
-    EXPECT_EQ(texts[745], " 2.5");
+    EXPECT_EQ(std::tuple(texts[706], texts[708], texts[709], texts[710], texts[711]),
+              std::tuple("Copy && Fax", "300 DPI", "8.50 x 11.05 inches", "0.05 x 0.00 inches", "100%"));
+    // Without a tone map name: "User Defined".
+    EXPECT_EQ(std::tuple(texts[712], texts[717], texts[718], texts[720], texts[745]),
+              std::tuple("-12", "128", "User Defined", "7", " 2.5"));
 
     block.unit = 1;
     block.width = 255099;  // pixels are stored times 100
     block.height = 330000;
     SetFieldText(block.toneMap.name, "Darken");
     texts = Summary(2);
-    EXPECT_EQ(texts[709], "2550 x 3300 pixels");
-    EXPECT_EQ(texts[718], "Darken");
+    EXPECT_EQ(std::tuple(texts[709], texts[718]), std::tuple("2550 x 3300 pixels", "Darken"));
 }
 
 }  // namespace

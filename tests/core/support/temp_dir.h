@@ -1,6 +1,7 @@
 // A fresh folder per test, removed afterwards; stands for the Windows directory in native tests.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,25 +26,20 @@ class TempDir {
     std::string Win(const std::string& relative) const { return path_ + relative; }
 
     void WriteFile(const std::string& relative, const std::string& bytes) const {
-        std::filesystem::path file = Posix(relative);
+        const std::filesystem::path file = Posix(relative);
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
     }
     std::string ReadFile(const std::string& relative) const {
         std::ifstream in(Posix(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
     bool Exists(const std::string& relative) const { return std::filesystem::exists(Posix(relative)); }
 
   private:
-    std::filesystem::path Posix(const std::string& relative) const {
-        std::string p = relative;
-        for (char& c : p) {
-            if (c == '\\') {
-                c = '/';
-            }
-        }
-        return std::filesystem::path(path_ + p);
+    std::filesystem::path Posix(std::string relative) const {
+        std::ranges::replace(relative, '\\', '/');
+        return path_ + relative;
     }
 
     std::string path_;

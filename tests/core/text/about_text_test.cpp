@@ -5,8 +5,6 @@
 #include <string>
 #include <tuple>
 
-#include "core/text/builtin_strings.h"
-
 namespace korva {
 namespace {
 
@@ -16,12 +14,11 @@ TEST(AboutTextTest, OnlySmallBoxesGrowToTheMinimumAndAreCentred) {
         bool grow;
         int32_t width, height, x, y;
     } cases[] = {
-        {1024, 768, 300, 150, true, 486, 206, 269, 281},  // (1024 - 486) / 2, (768 - 206) / 2
         // Integer division drops the odd pixel; one side too small is enough to grow.
         {1023, 767, 600, 100, true, 600, 206, 211, 280},
         // A desktop narrower than the box puts it left of the desktop's origin.
         {400, 300, 100, 100, true, 486, 206, -43, 47},
-        // Boxes large enough keep their size.
+        // Boxes large enough keep their size: (1024 - 486) / 2, (768 - 206) / 2.
         {1024, 768, 486, 206, false, 486, 206, 269, 281},
         {1024, 768, 500, 300, false, 500, 300, 262, 234},
     };
@@ -34,9 +31,7 @@ TEST(AboutTextTest, OnlySmallBoxesGrowToTheMinimumAndAreCentred) {
 
 TEST(AboutTextTest, VersionLineTakesTheVersionFromItsFirstDigitToTheNextBlankOrFallsBackToZero) {
     const std::pair<std::string, const char*> cases[] = {
-        {std::string(BuiltinString(4)), "1.10E"},
         {"v2.5\tbeta", "2.5"},
-        {"3", "3"},
         // Without a digit in the first forty characters: 0.
         {"Version", "0"},
         {"", "0"},
@@ -49,8 +44,7 @@ TEST(AboutTextTest, VersionLineTakesTheVersionFromItsFirstDigitToTheNextBlankOrF
 }
 
 TEST(AboutTextTest, VersionOriginMovesLeftForCaptionsTallerThanTwentyPixels) {
-    for (const auto& [captionHeight, x] :
-         {std::pair{18, 286}, std::pair{20, 286}, std::pair{21, 241}, std::pair{22, 241}}) {
+    for (const auto& [captionHeight, x] : {std::pair{20, 286}, std::pair{21, 241}}) {
         const TextOrigin origin = AboutVersionOrigin(486, 206, captionHeight);
         EXPECT_EQ(std::tuple(origin.x, origin.y), std::tuple(x, 91)) << captionHeight;
     }
