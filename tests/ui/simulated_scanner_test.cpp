@@ -1,17 +1,14 @@
-// The module driven end to end by the simulated scanner LOMTWNS.DS: final scans of every image type,
-// a scan of all marquees and a batch of saved settings leave their image files.
+// The module driven end to end by the simulated scanner LOMTWNS.DS, called without a source manager: a
+// preview, a scan of all marquees and a batch of saved settings leave their image files.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <ostream>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/mainwin/ocr_options.h"
-#include "core/settings/settings_file.h"
-#include "platform/win32/win32_services.h"
-#include "tests/ui/support/module_harness.h"
-#include "tests/ui/support/scan_marquee.h"
+#include "tests/ui/support/simulator.h"
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
 
@@ -20,17 +17,11 @@ namespace {
 
 namespace twain = korva::twain;
 
-// Both pages at 300 dpi, the marquees of the last run kept, and `page` choosing the page and its image type.
-std::string Basics(const std::string& page = "Tab Flag=0\r\n") {
-    return "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nPhoto ResList=7\r\n"
-           "Photo Resolution=300\r\nOCR ResList=7\r\nOCR Resolution=300\r\n" +
-           page;
-}
-
 std::string ScanFolder() {
     return DriverFolder() + "\\SCANS";
 }
 
+// The scanned image files, without the text files beside them.
 std::vector<std::string> ScannedImages() {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
@@ -60,15 +51,7 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-uint32_t Le(const std::string& bytes, size_t offset, int width) {
-    uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i) {
-        value = value << 8 | static_cast<uint8_t>(bytes.at(offset + i));
-    }
-    return value;
-}
-
-// Width, height and bits per pixel of a bitmap or TIFF file as the files state them.
+// Width, height and bits per pixel as a bitmap file states them.
 struct ImageShape {
     uint32_t width = 0;
     uint32_t height = 0;
@@ -76,71 +59,32 @@ struct ImageShape {
     bool operator==(const ImageShape&) const = default;
 };
 
-ImageShape ShapeOf(const std::string& path) {
-    const std::string bytes = ReadBytes(path);
-    if (bytes.size() > 54 && bytes.substr(0, 2) == "BM") {
-        return {Le(bytes, 18, 4), Le(bytes, 22, 4), Le(bytes, 28, 2)};
+ImageShape ShapeOf(const std::string& name) {
+    const std::string bytes = ReadBytes(ScanFolder() + "\\" + name);
+    if (bytes.size() <= 54 || bytes.substr(0, 2) != "BM") {
+        return {};
     }
-    ImageShape shape;
-    if (bytes.size() < 8 || bytes.substr(0, 4) != std::string("II*\0", 4)) {
-        return shape;
-    }
-    const uint32_t directory = Le(bytes, 4, 4);
-    uint32_t samples = 1;
-    uint32_t bits = 0;
-    for (uint32_t i = 0; i < Le(bytes, directory, 2); ++i) {
-        const size_t entry = directory + 2 + i * 12;
-        const uint32_t value = Le(bytes, entry + 4, 4) == 1
-                                   ? Le(bytes, entry + 8, 2 + 2 * (Le(bytes, entry + 2, 2) == 4))
-                                   : Le(bytes, Le(bytes, entry + 8, 4), 2);
-        switch (Le(bytes, entry, 2)) {
-            case 256:
-                shape.width = value;
-                break;
-            case 257:
-                shape.height = value;
-                break;
-            case 258:
-                bits = value;
-                break;
-            case 277:
-                samples = value;
-                break;
-            default:
-                break;
+    const auto le = [&](size_t offset, int width) {
+        uint32_t value = 0;
+        for (int i = width - 1; i >= 0; --i) {
+            value = value << 8 | static_cast<uint8_t>(bytes[offset + i]);
         }
-    }
-    shape.bitsPerPixel = bits * samples;
-    return shape;
+        return value;
+    };
+    return {le(18, 4), le(22, 4), le(28, 2)};
 }
 
 // The simulated scanner as a host opens it: its user interface shown, every message offered to it.
 class SimulatedScannerTest : public ::testing::Test {
   protected:
-    // `sections` follow the simulator's section, which holds `simulatorKeys`; the marquees are restored
-    // from the environment file.
-    void Open(const std::string& sections, const std::string& simulatorKeys, const std::vector<Marquee>& marquees) {
-        PrepareDriverFolder();
-        const std::string driver = DriverFolder();
-        for (const char* file : {"KVSCANUI.DLL", "LOMTWNS.DS"}) {
-            ::CopyFileA((TestProgramFolder() + "\\" + file).c_str(), (driver + "\\" + file).c_str(), FALSE);
-        }
+    void Open(const std::vector<Marquee>& marquees) {
+        InstallSimulator(kSimulatorSettings, marquees);
         for (const std::string& name : ScannedImages()) {
             ::DeleteFileA((ScanFolder() + "\\" + name).c_str());
         }
-        const std::string ini =
-            "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\n"
-            "DataSource=\\LOMTWNS.DS\r\n[Simulator]\r\nDeepColor=1\r\n" +
-            simulatorKeys + sections;
-        HANDLE file = ::CreateFileA(IniFile().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
-        ::CloseHandle(file);
-        WriteSettingsFile(files_, driver + "\\SETTINGS\\ENV.stt", "Main", marquees, SettingsBlock{});
-
         parent_ =
             ::CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-        source_ = ::LoadLibraryA((driver + "\\LOMTWNS.DS").c_str());
+        source_ = ::LoadLibraryA((DriverFolder() + "\\LOMTWNS.DS").c_str());
         ASSERT_NE(source_, nullptr);
         entry_ = tools::LibraryEntry<twain::EntryProc>(source_, "DS_Entry");
         ASSERT_NE(entry_, nullptr);
@@ -191,7 +135,6 @@ class SimulatedScannerTest : public ::testing::Test {
 
     void Command(int id) { ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
-    Win32FileSystem files_;
     HWND parent_ = nullptr;
     HMODULE source_ = nullptr;
     twain::EntryProc entry_ = nullptr;
@@ -199,46 +142,26 @@ class SimulatedScannerTest : public ::testing::Test {
     HWND main_ = nullptr;
 };
 
-// The image types the pages choose, and the bits per pixel of their files: colour and black-and-white
-// photos on the Photo page, line art with a threshold on the OCR page.
-struct PageType {
-    const char* name;
-    const char* keys;
-    int32_t imageType;  // the marquee carries its page's image type: a marquee's own settings are scanned
-    uint32_t bitsPerPixel;
-};
-
-void PrintTo(const PageType& type, std::ostream* out) {
-    *out << type.name;
-}
-
-class ImageTypeScanTest : public SimulatedScannerTest, public ::testing::WithParamInterface<PageType> {};
-
-TEST_P(ImageTypeScanTest, AFinalScanOfATwoInchMarqueeAt300DpiGivesA600PixelSquareOfItsType) {
-    Open(Basics(GetParam().keys), {}, {TwoInchMarquee(1000, GetParam().imageType)});
-    Command(1);
-    Pump(5000, 1);
-    const std::vector<std::string> images = ScannedImages();
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(ShapeOf(ScanFolder() + "\\" + images[0]), (ImageShape{600, 600, GetParam().bitsPerPixel}));
-    EXPECT_NE(ReadBytes(ScanFolder() + "\\SCAN0001.TXT").find("dpi=300"), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(Pages,
-                         ImageTypeScanTest,
-                         ::testing::Values(PageType{"ColourPhoto", "Tab Flag=0\r\nColor Selection=990\r\n", 1, 24},
-                                           PageType{"GreyPhoto", "Tab Flag=0\r\nColor Selection=991\r\n", 4, 8},
-                                           PageType{"LineArt", "Tab Flag=1\r\nBlackWhite Option=982\r\n",
-                                                    kLineArtImageType, 1}),
-                         [](const ::testing::TestParamInfo<PageType>& info) { return std::string(info.param.name); });
-
-TEST_F(SimulatedScannerTest, AScanOfAllMarqueesWritesOneImagePerMarquee) {
-    Open(Basics(), {}, {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
+// Each marquee is scanned with its own image type: colour, 256 greys and line art give 24, 8 and 1 bits.
+TEST_F(SimulatedScannerTest, AScanOfAllMarqueesWritesOneImagePerMarqueeOfItsTypeAndAPreviewItsFile) {
+    Open({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4), TwoInchMarquee(6000, kLineArtImageType)});
     Command(729);
-    Pump(10000, 2);
+    Pump(15000, 3);
     Pump(300);
-    EXPECT_EQ(ScannedImages().size(), 2u);
+    std::vector<uint32_t> bits;
+    for (const std::string& name : ScannedImages()) {
+        const ImageShape shape = ShapeOf(name);
+        EXPECT_EQ(shape.width, 600u) << name;  // two inches at 300 dpi
+        EXPECT_EQ(shape.height, 600u) << name;
+        bits.push_back(shape.bitsPerPixel);
+    }
+    std::sort(bits.begin(), bits.end());
+    EXPECT_EQ(bits, (std::vector<uint32_t>{1, 8, 24}));
+    EXPECT_NE(ReadBytes(ScanFolder() + "\\SCAN0001.TXT").find("dpi=300"), std::string::npos);
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main_, 1)));  // not busy any more
+    Command(733);
+    Pump(300);
+    EXPECT_NE(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(SimulatedScannerTest, ABatchOfTwoSavedSettingsWritesTheirImagesInsteadOfTheMarquees) {
@@ -247,10 +170,11 @@ TEST_F(SimulatedScannerTest, ABatchOfTwoSavedSettingsWritesTheirImagesInsteadOfT
     page.imageType = 4;
     page.selectionWidth = 100;
     page.selectionHeight = 150;
-    const Marquee saved[] = {TwoInchMarquee(0, 5)};
-    Open(Basics(), {}, {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 1), TwoInchMarquee(5000, 1)});
-    ASSERT_TRUE(WriteSettingsFile(files_, DriverFolder() + "\\SETTINGS\\ENV0000.set", "line art", saved, {}));
-    ASSERT_TRUE(WriteSettingsFile(files_, DriverFolder() + "\\SETTINGS\\ENV0001.set", "page", {}, page));
+    const Marquee saved[] = {TwoInchMarquee(0, kLineArtImageType)};
+    Open({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 1), TwoInchMarquee(5000, 1)});
+    Win32FileSystem files;
+    ASSERT_TRUE(WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV0000.set", "line art", saved, {}));
+    ASSERT_TRUE(WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV0001.set", "page", {}, page));
     // The keys as the saved-settings dialog writes them after it has sent the scan command.
     Command(729);
     ::WritePrivateProfileStringA("BatchMode", "total", "2", IniFile().c_str());
@@ -258,24 +182,12 @@ TEST_F(SimulatedScannerTest, ABatchOfTwoSavedSettingsWritesTheirImagesInsteadOfT
     ::WritePrivateProfileStringA("BatchMode", "Batch 1", "ENV0001", IniFile().c_str());
     Pump(10000, 2);
     Pump(500);
-    const std::vector<std::string> images = ScannedImages();
-    ASSERT_EQ(images.size(), 2u);
-    EXPECT_EQ(ShapeOf(ScanFolder() + "\\SCAN0001.BMP"), (ImageShape{600, 600, 1}));
-    EXPECT_EQ(ShapeOf(ScanFolder() + "\\SCAN0002.BMP"), (ImageShape{100, 150, 8}));
+    ASSERT_EQ(ScannedImages().size(), 2u);
+    EXPECT_EQ(ShapeOf("SCAN0001.BMP"), (ImageShape{600, 600, 1}));
+    EXPECT_EQ(ShapeOf("SCAN0002.BMP"), (ImageShape{100, 150, 8}));
     char total[8] = {};
     ::GetPrivateProfileStringA("BatchMode", "total", "", total, sizeof total, IniFile().c_str());
     EXPECT_STREQ(total, "0");
-}
-
-TEST_F(SimulatedScannerTest, APreviewFailsWhileTheLampIsOff) {
-    Open(Basics(), "LampOff=1\r\n", {});
-    Command(733);
-    Pump(300);
-    EXPECT_EQ(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
-    ::WritePrivateProfileStringA("Simulator", "LampOff", "0", IniFile().c_str());
-    Command(733);
-    Pump(300);
-    EXPECT_NE(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -9,12 +9,10 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "core/settings/settings_file.h"
-#include "platform/win32/win32_services.h"
-#include "tests/ui/support/module_harness.h"
-#include "tests/ui/support/scan_marquee.h"
+#include "tests/ui/support/simulator.h"
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
 
@@ -64,42 +62,25 @@ class SourceManagerTest : public ::testing::Test {
         return entry_(&application_, &source_, twain::kDgImage, dat, msg, data);
     }
 
-    // The condition the source reports for its last failure.
+    // The condition the source reports for its last failure; a second read reports success.
     uint16_t Condition() {
         twain::TwStatus status;
-        Call(&source_, twain::kDatStatus, twain::kMsgGet, &status);
+        EXPECT_EQ(Call(&source_, twain::kDatStatus, twain::kMsgGet, &status), twain::kRcSuccess);
         return status.conditionCode;
     }
 
-    // Installs the module and the source in the driver folder, writes its INI file and opens the source.
-    void OpenInstalled(const std::string& simulatorKeys, const std::vector<Marquee>& marquees = {}) {
-        PrepareDriverFolder();
-        for (const char* file : {"KVSCANUI.DLL", "LOMTWNS.DS"}) {
-            ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\" + file).c_str(), (DriverFolder() + "\\" + file).c_str(),
-                                    FALSE));
-        }
-        Win32FileSystem files;
-        WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV.stt", "Main", marquees, SettingsBlock{});
-        Reopen(simulatorKeys);
+    // Installs the module and the source in the driver folder with the marquees of a last run, and opens it.
+    void OpenInstalled(const std::vector<Marquee>& marquees = {}) {
+        InstallSimulator(kSimulatorSettings, marquees);
+        Reopen();
     }
 
-    // Opens the source on an INI file with `simulatorKeys` in the source's section, both pages at 300 dpi
-    // and the Photo page active (a source open before is closed first).
-    void Reopen(const std::string& simulatorKeys) {
+    // Opens the source, closing it first when it is open: it reads its INI file again.
+    void Reopen() {
         if (open_) {
             Call(nullptr, twain::kDatIdentity, twain::kMsgCloseDs, &source_);
             open_ = false;
         }
-        const std::string ini =
-            "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\LOMTWNS.DS\r\n"
-            "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=0\r\nPhoto ResList=7\r\n"
-            "Photo Resolution=300\r\n[Simulator]\r\n" +
-            simulatorKeys;
-        HANDLE file = ::CreateFileA((DriverFolder() + "\\LOMTWNS.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
-        ::CloseHandle(file);
         ASSERT_TRUE(FindSource(source_));
         ASSERT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgOpenDs, &source_), twain::kRcSuccess);
         open_ = true;
@@ -139,17 +120,15 @@ class SourceManagerTest : public ::testing::Test {
     uint16_t TransferOne(int32_t width, int32_t height, int16_t pixelType, int16_t bitsPerPixel) {
         twain::TwImageInfo info;
         EXPECT_EQ(Image(twain::kDatImageInfo, twain::kMsgGet, &info), twain::kRcSuccess);
-        EXPECT_EQ(info.imageWidth, width);
-        EXPECT_EQ(info.imageLength, height);
-        EXPECT_EQ(info.pixelType, pixelType);
-        EXPECT_EQ(info.bitsPerPixel, bitsPerPixel);
+        EXPECT_EQ(std::make_tuple(int32_t{info.imageWidth}, int32_t{info.imageLength}, int16_t{info.pixelType},
+                                  int16_t{info.bitsPerPixel}),
+                  std::make_tuple(width, height, pixelType, bitsPerPixel));
         HGLOBAL dib = nullptr;
         EXPECT_EQ(Image(twain::kDatImageNativeXfer, twain::kMsgGet, &dib), twain::kRcXferDone);
         if (dib) {
             const auto* header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib));
-            EXPECT_EQ(header->biWidth, info.imageWidth);
-            EXPECT_EQ(header->biHeight, info.imageLength);
-            EXPECT_EQ(header->biBitCount, info.bitsPerPixel);
+            EXPECT_EQ(std::make_tuple(int32_t{header->biWidth}, int32_t{header->biHeight}, int16_t(header->biBitCount)),
+                      std::make_tuple(width, height, bitsPerPixel));
             const size_t stride = (static_cast<size_t>(width) * bitsPerPixel + 31) / 32 * 4;
             EXPECT_EQ(::GlobalSize(dib), sizeof(BITMAPINFOHEADER) + header->biClrUsed * 4 + stride * height);
             ::GlobalUnlock(dib);
@@ -179,47 +158,28 @@ class SourceManagerTest : public ::testing::Test {
     bool open_ = false;
 };
 
-TEST_F(SourceManagerTest, ListsTheSourceOpensItAndReportsTheConditionOfAFailure) {
-    twain::TwIdentity source;
-    ASSERT_TRUE(FindSource(source));
-    EXPECT_STREQ(source.manufacturer, "Korva");
-    EXPECT_EQ(source.protocolMajor, twain::kProtocolMajor);
-    EXPECT_NE(source.supportedGroups & twain::kDgImage, 0u);
-
-    ASSERT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgOpenDs, &source), twain::kRcSuccess);
+TEST_F(SourceManagerTest, ListsTheSourceReportsAFailuresConditionAndEnablingShowsTheModuleUntilDisabling) {
+    OpenInstalled();
+    EXPECT_STREQ(source_.manufacturer, "Korva");
+    EXPECT_EQ(source_.protocolMajor, twain::kProtocolMajor);
+    EXPECT_NE(source_.supportedGroups & twain::kDgImage, 0u);
     twain::TwStatus status;
-    EXPECT_EQ(Call(&source, twain::kDatStatus, twain::kMsgSet, &status), twain::kRcFailure);
-    ASSERT_EQ(Call(&source, twain::kDatStatus, twain::kMsgGet, &status), twain::kRcSuccess);
-    EXPECT_EQ(status.conditionCode, twain::kCcBadProtocol);
-    ASSERT_EQ(Call(&source, twain::kDatStatus, twain::kMsgGet, &status), twain::kRcSuccess);
-    EXPECT_EQ(status.conditionCode, twain::kCcSuccess);
-    EXPECT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgCloseDs, &source), twain::kRcSuccess);
-}
+    EXPECT_EQ(Call(&source_, twain::kDatStatus, twain::kMsgSet, &status), twain::kRcFailure);
+    EXPECT_EQ(Condition(), twain::kCcBadProtocol);
+    EXPECT_EQ(Condition(), twain::kCcSuccess);
 
-TEST_F(SourceManagerTest, EnablingTheSourceShowsTheModuleAndDisablingItRemovesIt) {
-    PrepareDriverFolder();
-    ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\KVSCANUI.DLL").c_str(),
-                            (DriverFolder() + "\\KVSCANUI.DLL").c_str(), FALSE));
-    twain::TwIdentity source;
-    ASSERT_TRUE(FindSource(source));
-    ASSERT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgOpenDs, &source), twain::kRcSuccess);
-    twain::TwUserInterface ui;
-    ui.parent = window_;
-    ASSERT_EQ(Call(&source, twain::kDatUserInterface, twain::kMsgEnableDs, &ui), twain::kRcSuccess);
-    HWND main = ::FindWindowA(nullptr, "KORVA Quorra Scan SF");
+    HWND main = EnableWithUi();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(::IsWindowVisible(main));
-
     ::PostMessageA(main, WM_NULL, 0, 0);
     MSG message;
     ASSERT_TRUE(::PeekMessageA(&message, main, 0, 0, PM_REMOVE));
     twain::TwEvent event{&message};
-    EXPECT_EQ(Call(&source, twain::kDatEvent, twain::kMsgProcessEvent, &event), twain::kRcDsEvent);
+    EXPECT_EQ(Call(&source_, twain::kDatEvent, twain::kMsgProcessEvent, &event), twain::kRcDsEvent);
     EXPECT_EQ(event.message, twain::kMsgNull);
-
-    EXPECT_EQ(Call(&source, twain::kDatUserInterface, twain::kMsgDisableDs, &ui), twain::kRcSuccess);
+    twain::TwUserInterface ui;
+    EXPECT_EQ(Call(&source_, twain::kDatUserInterface, twain::kMsgDisableDs, &ui), twain::kRcSuccess);
     EXPECT_FALSE(::IsWindow(main));
-    EXPECT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgCloseDs, &source), twain::kRcSuccess);
 }
 
 // One capability as the source must answer it: the item type, the container of a GET, a value next to
@@ -387,58 +347,44 @@ TEST_F(CapabilityNegotiation, EveryRequiredCapabilityAnswersEachOperationConsist
         {twain::kICapXResolution, twain::kTyFix32, twain::kOnRange, Fix(301), twain::kCcSuccess},
         {twain::kICapYResolution, twain::kTyFix32, twain::kOnRange, Fix(299), twain::kCcSuccess},
     };
-    OpenInstalled("");
+    OpenInstalled();
     CheckAll(cases);
     EXPECT_EQ(Set(twain::kICapXResolution, twain::kTyFix32, Fix(1201)), bad);
+    // The layout travels through the image group; the session's native tests pin its units.
+    twain::TwImageLayout layout;
+    layout.frame = {twain::ToFix32(1), twain::ToFix32(0.5), twain::ToFix32(4.25), twain::ToFix32(6)};
+    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcSuccess);
+    twain::TwImageLayout back;
+    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgGet, &back), twain::kRcSuccess);
+    EXPECT_EQ(twain::FromFix32(back.frame.right), 4.25);
+    layout.frame.right = twain::ToFix32(30);  // wider than the bed
+    EXPECT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcFailure);
+    EXPECT_EQ(Condition(), bad);
 
     cases.push_back({twain::kCapFeederEnabled, twain::kTyBool, twain::kOnEnumeration, 1, twain::kCcSuccess});
     cases.push_back({twain::kCapAutoFeed, twain::kTyBool, twain::kOnEnumeration, 0, twain::kCcSuccess});
     cases.push_back(
         {twain::kICapSupportedSizes, twain::kTyUint16, twain::kOnEnumeration, twain::kSsUsLetter, twain::kCcSuccess});
-    Reopen("Device=feeder\r\n");
+    ::WritePrivateProfileStringA("Simulator", "Device", "feeder", (DriverFolder() + "\\LOMTWNS.ini").c_str());
+    Reopen();
     CheckAll(cases);
 }
 
-TEST_F(CapabilityNegotiation, AnImageLayoutSetIsReadBackInTheUnitsOfTheMoment) {
-    OpenInstalled("");
-    twain::TwImageLayout layout;
-    layout.frame = {twain::ToFix32(1), twain::ToFix32(0.5), twain::ToFix32(4.25), twain::ToFix32(6)};
-    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcSuccess);
-    ASSERT_EQ(Set(twain::kICapUnits, twain::kTyUint16, twain::kUnCentimeters), twain::kCcSuccess);
-    twain::TwImageLayout back;
-    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgGet, &back), twain::kRcSuccess);
-    EXPECT_NEAR(twain::FromFix32(back.frame.left), 2.54, 1e-4);
-    EXPECT_NEAR(twain::FromFix32(back.frame.right), 10.795, 1e-4);
-    EXPECT_NEAR(twain::FromFix32(back.frame.bottom), 15.24, 1e-4);
-    layout.frame.right = twain::ToFix32(30);  // wider than the bed
-    EXPECT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcFailure);
-    EXPECT_EQ(Condition(), twain::kCcBadValue);
-}
-
-TEST_F(SourceManagerTest, AFinalScanOfTheModuleIsTransferredNativelyAndItsCloseButtonAsksToBeClosed) {
-    OpenInstalled("", {TwoInchMarquee(1000, 1)});
+// A scan of all marquees scans them from the last restored one.
+TEST_F(SourceManagerTest, TwoMarqueesScannedTogetherAreTwoNativeTransfersAndTheCloseButtonAsksToBeClosed) {
+    OpenInstalled({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
     HWND main = EnableWithUi();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
+    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(729, BN_CLICKED), 0));
+    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 10000));
+    EXPECT_EQ(TransferOne(600, 600, twain::kPtGray, 8), 1u);
     EXPECT_EQ(TransferOne(600, 600, twain::kPtRgb, 24), 0u);
     ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0));
     EXPECT_TRUE(PumpUntil(twain::kMsgCloseDsReq, 3000));
 }
 
-TEST_F(SourceManagerTest, TwoMarqueesScannedTogetherGiveTwoTransfers) {
-    OpenInstalled("", {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(729, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 10000));
-    // The module scans the marquees from the last restored one.
-    EXPECT_EQ(TransferOne(600, 600, twain::kPtGray, 8), 1u);
-    EXPECT_EQ(TransferOne(600, 600, twain::kPtRgb, 24), 0u);
-}
-
 TEST_F(CapabilityNegotiation, ThePixelTypeAndResolutionSetAreTheModulesStartingSettings) {
-    OpenInstalled("");
+    OpenInstalled();
     ASSERT_EQ(Set(twain::kICapPixelType, twain::kTyUint16, twain::kPtGray), twain::kCcSuccess);
     ASSERT_EQ(Set(twain::kICapXResolution, twain::kTyFix32, Fix(100)), twain::kCcSuccess);
     HWND main = EnableWithUi();
@@ -449,7 +395,7 @@ TEST_F(CapabilityNegotiation, ThePixelTypeAndResolutionSetAreTheModulesStartingS
 }
 
 TEST_F(CapabilityNegotiation, AMemoryTransferDeliversTheImageInStripsOfWholeRows) {
-    OpenInstalled("", {TwoInchMarquee(1000, 1)});
+    OpenInstalled({TwoInchMarquee(1000, 1)});
     ASSERT_EQ(Set(twain::kICapXferMech, twain::kTyUint16, twain::kSxMemory), twain::kCcSuccess);
     twain::TwSetupMemXfer setup;
     ASSERT_EQ(Call(&source_, twain::kDatSetupMemXfer, twain::kMsgGet, &setup), twain::kRcSuccess);

@@ -42,22 +42,21 @@ void DeleteFilesIn(const std::string& folder) {
 
 // Every test starts from an empty driver folder and an empty settings folder: no environment, saved
 // settings or marquee file of an earlier test is restored.
-void PrepareDriverFolder(const std::string& body) {
+void PrepareDriverFolder(const std::string& body, const std::string& dataSource) {
     const std::string folder = DriverFolder();
     ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
     DeleteFilesIn(folder);
     const std::string settings = folder + "\\SETTINGS";
     ::CreateDirectoryA(settings.c_str(), nullptr);
     DeleteFilesIn(settings);
-    const std::string ini = "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" +
-                            std::string(kDataSourceName) + "\r\n" + body;
+    const std::string ini =
+        "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" + dataSource + "\r\n" + body;
     HANDLE file = ::CreateFileA((folder + "\\LOMTWNS.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     ::WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
     ::CloseHandle(file);
-    ::CopyFileA((TestProgramFolder() + "\\" + kDataSourceName).c_str(), (folder + "\\" + kDataSourceName).c_str(),
-                FALSE);
+    ::CopyFileA((TestProgramFolder() + "\\" + dataSource).c_str(), (folder + "\\" + dataSource).c_str(), FALSE);
 }
 
 ModuleHarness::ModuleHarness(const std::string& iniBody) {
