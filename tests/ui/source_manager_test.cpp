@@ -1,18 +1,23 @@
-// The simulated scanner reached the way any TWAIN application reaches a source: through the platform's
-// source manager twain_32.dll and its DSM_Entry only. Wine's source manager does not enumerate a folder:
-// it loads "sane.ds" from the Windows directory's "twain_64" folder, so the source is installed there, and
-// hands its calls on to the source installed in the driver folder, which the module calls.
+// The module driven end to end by the simulated scanner LOMTWNS.DS, reached the way any TWAIN application
+// reaches a source: through the platform's source manager twain_32.dll and its DSM_Entry only. Wine's
+// source manager does not enumerate a folder: it loads "sane.ds" from the Windows directory's "twain_64"
+// folder, so the source is installed there, and hands its calls on to the source installed in the driver
+// folder, which the module calls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "tests/ui/support/simulator.h"
+#include "core/mainwin/ocr_options.h"
+#include "core/settings/settings_file.h"
+#include "platform/win32/win32_services.h"
+#include "tests/ui/support/module_harness.h"
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
 
@@ -22,6 +27,23 @@ namespace {
 namespace twain = korva::twain;
 
 using twain::DsmEntryProc;
+
+// Two inches square, an inch from the top and `left` thousandths of an inch from the left, scanned at
+// 300 dpi as image type `imageType`.
+Marquee TwoInchMarquee(int32_t left, int32_t imageType) {
+    Marquee marquee;
+    marquee.document = {left, 1000, left + 2000, 3000};
+    marquee.settings.imageType = imageType;
+    marquee.settings.scanResolution = 300;
+    marquee.settings.scalePercent = 100;
+    marquee.settings.gamma = 100;
+    marquee.settings.threshold = 128;
+    return marquee;
+}
+
+std::string IniFile() {
+    return DriverFolder() + "\\LOMTWNS.ini";
+}
 
 class SourceManagerTest : public ::testing::Test {
   protected:
@@ -69,9 +91,17 @@ class SourceManagerTest : public ::testing::Test {
         return status.conditionCode;
     }
 
-    // Installs the module and the source in the driver folder with the marquees of a last run, and opens it.
+    // Installs the module and the source in the driver folder with both pages at 300 dpi, the Photo page
+    // active and the marquees of a last run, and opens the source.
     void OpenInstalled(const std::vector<Marquee>& marquees = {}) {
-        InstallSimulator(kSimulatorSettings, marquees);
+        PrepareDriverFolder(
+            "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=0\r\n"
+            "Photo ResList=7\r\nPhoto Resolution=300\r\nOCR ResList=7\r\nOCR Resolution=300\r\n",
+            "LOMTWNS.DS");
+        ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\KVSCANUI.DLL").c_str(),
+                                (DriverFolder() + "\\KVSCANUI.DLL").c_str(), FALSE));
+        Win32FileSystem files;
+        WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV.stt", "Main", marquees, SettingsBlock{});
         Reopen();
     }
 
@@ -92,6 +122,18 @@ class SourceManagerTest : public ::testing::Test {
         ui.parent = window_;
         EXPECT_EQ(Call(&source_, twain::kDatUserInterface, twain::kMsgEnableDs, &ui), twain::kRcSuccess);
         return ::FindWindowA(nullptr, "KORVA Quorra Scan SF");
+    }
+
+    // Enables the source, sends the module's main dialog `command` and, once `then` has run, waits until
+    // the source announces a transfer.
+    void EnableAndScan(int command, const std::function<void()>& then = {}) {
+        main_ = EnableWithUi();
+        ASSERT_NE(main_, nullptr);
+        ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        if (then) {
+            then();
+        }
+        ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 15000));
     }
 
     // Offers every queued message to the source, as an application's loop does, until the source answers
@@ -156,6 +198,7 @@ class SourceManagerTest : public ::testing::Test {
     twain::TwIdentity application_;
     twain::TwIdentity source_;
     bool open_ = false;
+    HWND main_ = nullptr;
 };
 
 TEST_F(SourceManagerTest, ListsTheSourceReportsAFailuresConditionAndEnablingShowsTheModuleUntilDisabling) {
@@ -365,32 +408,54 @@ TEST_F(CapabilityNegotiation, EveryRequiredCapabilityAnswersEachOperationConsist
     cases.push_back({twain::kCapAutoFeed, twain::kTyBool, twain::kOnEnumeration, 0, twain::kCcSuccess});
     cases.push_back(
         {twain::kICapSupportedSizes, twain::kTyUint16, twain::kOnEnumeration, twain::kSsUsLetter, twain::kCcSuccess});
-    ::WritePrivateProfileStringA("Simulator", "Device", "feeder", (DriverFolder() + "\\LOMTWNS.ini").c_str());
+    ::WritePrivateProfileStringA("Simulator", "Device", "feeder", IniFile().c_str());
     Reopen();
     CheckAll(cases);
 }
 
-// A scan of all marquees scans them from the last restored one.
-TEST_F(SourceManagerTest, TwoMarqueesScannedTogetherAreTwoNativeTransfersAndTheCloseButtonAsksToBeClosed) {
-    OpenInstalled({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(729, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 10000));
+// Each marquee is scanned with its own image type, from the last restored one.
+TEST_F(SourceManagerTest, AScanOfAllMarqueesTransfersOneImagePerMarqueeOfItsTypeAndCloseAsksToBeClosed) {
+    OpenInstalled({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4), TwoInchMarquee(6000, kLineArtImageType)});
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(729));
+    EXPECT_EQ(TransferOne(600, 600, twain::kPtBw, 1), 2u);
     EXPECT_EQ(TransferOne(600, 600, twain::kPtGray, 8), 1u);
     EXPECT_EQ(TransferOne(600, 600, twain::kPtRgb, 24), 0u);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main_, 1)));  // not busy any more
+    ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(733, BN_CLICKED), 0);
+    EXPECT_NE(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(::PostMessageA(main_, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0));
     EXPECT_TRUE(PumpUntil(twain::kMsgCloseDsReq, 3000));
+}
+
+TEST_F(SourceManagerTest, ABatchOfTwoSavedSettingsIsScannedInsteadOfTheMarquees) {
+    SettingsBlock page;
+    page.scanResolution = 100;
+    page.imageType = 4;
+    page.selectionWidth = 100;
+    page.selectionHeight = 150;
+    const Marquee saved[] = {TwoInchMarquee(0, kLineArtImageType)};
+    OpenInstalled({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 1), TwoInchMarquee(5000, 1)});
+    Win32FileSystem files;
+    ASSERT_TRUE(WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV0000.set", "line art", saved, {}));
+    ASSERT_TRUE(WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV0001.set", "page", {}, page));
+    // The keys as the saved-settings dialog writes them after it has sent the scan command.
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(729, [] {
+        ::WritePrivateProfileStringA("BatchMode", "total", "2", IniFile().c_str());
+        ::WritePrivateProfileStringA("BatchMode", "Batch 0", "ENV0000", IniFile().c_str());
+        ::WritePrivateProfileStringA("BatchMode", "Batch 1", "ENV0001", IniFile().c_str());
+    }));
+    EXPECT_EQ(TransferOne(600, 600, twain::kPtBw, 1), 1u);
+    EXPECT_EQ(TransferOne(100, 150, twain::kPtGray, 8), 0u);
+    char total[8] = {};
+    ::GetPrivateProfileStringA("BatchMode", "total", "", total, sizeof total, IniFile().c_str());
+    EXPECT_STREQ(total, "0");
 }
 
 TEST_F(CapabilityNegotiation, ThePixelTypeAndResolutionSetAreTheModulesStartingSettings) {
     OpenInstalled();
     ASSERT_EQ(Set(twain::kICapPixelType, twain::kTyUint16, twain::kPtGray), twain::kCcSuccess);
     ASSERT_EQ(Set(twain::kICapXResolution, twain::kTyFix32, Fix(100)), twain::kCcSuccess);
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(1));
     EXPECT_EQ(TransferOne(850, 1169, twain::kPtGray, 8), 0u);  // the whole flatbed
 }
 
@@ -399,10 +464,7 @@ TEST_F(CapabilityNegotiation, AMemoryTransferDeliversTheImageInStripsOfWholeRows
     ASSERT_EQ(Set(twain::kICapXferMech, twain::kTyUint16, twain::kSxMemory), twain::kCcSuccess);
     twain::TwSetupMemXfer setup;
     ASSERT_EQ(Call(&source_, twain::kDatSetupMemXfer, twain::kMsgGet, &setup), twain::kRcSuccess);
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(1));
     std::vector<uint8_t> buffer(setup.preferred);
     twain::TwImageMemXfer strip;
     strip.memory = {twain::kMfAppOwns | twain::kMfPointer, setup.preferred, buffer.data()};
