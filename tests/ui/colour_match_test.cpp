@@ -123,7 +123,7 @@ std::vector<COLORREF> RuntimeConversion(const std::vector<COLORREF>& colours) {
     return result;
 }
 
-TEST_F(ColourMatchTest, TheDeviceWordsGetTheRuntimesConversionAndTheFinalScanCarriesTheChoice) {
+TEST_F(ColourMatchTest, TheDeviceWordsOfAColourTypeGetTheRuntimesConversionAndTheFinalScanCarriesTheChoice) {
     StartWith(kColourPreview);
     const std::vector<COLORREF> unmatched = StripesAs("QA4100");
     const std::vector<COLORREF> converted = RuntimeConversion(unmatched);
@@ -140,15 +140,14 @@ TEST_F(ColourMatchTest, TheDeviceWordsGetTheRuntimesConversionAndTheFinalScanCar
     EXPECT_EQ(block.Get(ctx::colorMatchActive), 1);
     EXPECT_EQ(block.Get(ctx::colorMatchMode), 1);
     EXPECT_EQ(block.Text(ctx::profileName), "qa4100r.icm");
-}
 
-TEST_F(ColourMatchTest, AGreyTypeIsNeverMatched) {
-    StartWith(std::string(kColourPreview) + "[Tab Setting]\r\nColor Selection=991\r\n");
-    const std::vector<COLORREF> unmatched = StripesAs("QA4100");
-    EXPECT_EQ(StripesAs("TORVALE"), unmatched);
+    // A grey type is never matched.
+    ::SendDlgItemMessageA(VisiblePageWith(main_, 991), 991, BM_CLICK, 0, 0);
+    const std::vector<COLORREF> grey = StripesAs("QA4100");
+    EXPECT_EQ(StripesAs("TORVALE"), grey);
     Click(main_, 1);
-    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
-    EXPECT_EQ(Snapshot(Harness(), 0).Get(ctx::colorMatchActive), 0);
+    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan UIFinalScan");
+    EXPECT_EQ(Snapshot(Harness(), 1).Get(ctx::colorMatchActive), 0);
 }
 
 TEST_F(ColourMatchTest, ARuntimeWithoutItsEntryDrawsNoPreview) {
