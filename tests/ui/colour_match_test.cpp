@@ -102,19 +102,15 @@ std::vector<COLORREF> RuntimeConversion(const std::vector<COLORREF>& colours) {
     if (!match) {
         return {};
     }
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = static_cast<LONG>(colours.size());
-    header.biHeight = 1;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    std::vector<BYTE> pixels(PaddedRowBytes(header.biWidth, 24));
+    PackedDib row = MakePackedDib24(static_cast<int>(colours.size()), 1);
+    BYTE* pixels = row.data() + kInfoHeaderBytes;
     for (size_t i = 0; i < colours.size(); ++i) {
         pixels[i * 3] = GetBValue(colours[i]);
         pixels[i * 3 + 1] = GetGValue(colours[i]);
         pixels[i * 3 + 2] = GetRValue(colours[i]);
     }
-    const BOOL converted = match(nullptr, &header, pixels.data(), "qa4100r.icm", nullptr, 0x10003);
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(row.data());
+    const BOOL converted = match(nullptr, header, pixels, "qa4100r.icm", nullptr, 0x10003);
     ::FreeLibrary(runtime);
     std::vector<COLORREF> result;
     for (size_t i = 0; converted && i < colours.size(); ++i) {
