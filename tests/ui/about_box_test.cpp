@@ -90,11 +90,11 @@ class AboutBoxTest : public ::testing::Test {
         RECT desktop{};
         ::GetWindowRect(::GetDesktopWindow(), &desktop);
         ASSERT_NE(seen.box, nullptr);
-        EXPECT_EQ(seen.boxRect.right - seen.boxRect.left, 486);
-        EXPECT_EQ(seen.boxRect.bottom - seen.boxRect.top, 206);
-        EXPECT_EQ(seen.boxRect.left, (desktop.right - desktop.left - 486) / 2);
-        EXPECT_EQ(seen.boxRect.top, (desktop.bottom - desktop.top - 206) / 2);
-        // The picture control covers the box from its top-left corner.
+        const LONG left = (desktop.right - desktop.left - 486) / 2;
+        const LONG top = (desktop.bottom - desktop.top - 206) / 2;
+        const RECT expected{left, top, left + 486, top + 206};
+        EXPECT_TRUE(::EqualRect(&seen.boxRect, &expected));
+        // The picture control is as large as the box.
         EXPECT_EQ(seen.pictureRect.right - seen.pictureRect.left, 486);
         EXPECT_EQ(seen.pictureRect.bottom - seen.pictureRect.top, 206);
     }
@@ -103,16 +103,15 @@ class AboutBoxTest : public ::testing::Test {
     Observation seen;
 };
 
-TEST_F(AboutBoxTest, TheAboutCommandOpensTheSmallBoxGrownToThePictureAndAClickEndsIt) {
+// The About command opens the small box and a click ends it; the system menu item opens the splash box
+// with the version, and Cancel ends it. Both grow to the picture.
+TEST_F(AboutBoxTest, TheAboutCommandAndTheSystemMenuItemOpenTheBoxGrownToThePicture) {
     OpenAndClose(WM_COMMAND, 10);
     ExpectGrownAndCentred();
     EXPECT_FALSE(::IsWindow(seen.box));
     EXPECT_TRUE(::IsWindow(seen.main));
-}
 
-TEST_F(AboutBoxTest, TheSystemMenuItemOpensTheSplashBoxWithTheVersionAndCancelEndsIt) {
-    seen.closeMessage = WM_COMMAND;
-    seen.closeFirst = IDCANCEL;
+    seen = Observation{seen.main, WM_COMMAND, IDCANCEL};
     OpenAndClose(WM_SYSCOMMAND, 10);
     ExpectGrownAndCentred();
     EXPECT_FALSE(::IsWindow(seen.box));

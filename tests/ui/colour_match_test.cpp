@@ -102,19 +102,15 @@ std::vector<COLORREF> RuntimeConversion(const std::vector<COLORREF>& colours) {
     if (!match) {
         return {};
     }
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = static_cast<LONG>(colours.size());
-    header.biHeight = 1;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    std::vector<BYTE> pixels(PaddedRowBytes(header.biWidth, 24));
+    PackedDib row = MakePackedDib24(static_cast<int>(colours.size()), 1);
+    BYTE* pixels = row.data() + kInfoHeaderBytes;
     for (size_t i = 0; i < colours.size(); ++i) {
         pixels[i * 3] = GetBValue(colours[i]);
         pixels[i * 3 + 1] = GetGValue(colours[i]);
         pixels[i * 3 + 2] = GetRValue(colours[i]);
     }
-    const BOOL converted = match(nullptr, &header, pixels.data(), "qa4100r.icm", nullptr, 0x10003);
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(row.data());
+    const BOOL converted = match(nullptr, header, pixels, "qa4100r.icm", nullptr, 0x10003);
     ::FreeLibrary(runtime);
     std::vector<COLORREF> result;
     for (size_t i = 0; converted && i < colours.size(); ++i) {
@@ -123,7 +119,7 @@ std::vector<COLORREF> RuntimeConversion(const std::vector<COLORREF>& colours) {
     return result;
 }
 
-TEST_F(ColourMatchTest, TheDeviceWordsGetTheRuntimesConversionAndTheFinalScanCarriesTheChoice) {
+TEST_F(ColourMatchTest, TheDeviceWordsOfAColourTypeGetTheRuntimesConversionAndTheFinalScanCarriesTheChoice) {
     StartWith(kColourPreview);
     const std::vector<COLORREF> unmatched = StripesAs("QA4100");
     const std::vector<COLORREF> converted = RuntimeConversion(unmatched);
@@ -140,15 +136,14 @@ TEST_F(ColourMatchTest, TheDeviceWordsGetTheRuntimesConversionAndTheFinalScanCar
     EXPECT_EQ(block.Get(ctx::colorMatchActive), 1);
     EXPECT_EQ(block.Get(ctx::colorMatchMode), 1);
     EXPECT_EQ(block.Text(ctx::profileName), "qa4100r.icm");
-}
 
-TEST_F(ColourMatchTest, AGreyTypeIsNeverMatched) {
-    StartWith(std::string(kColourPreview) + "[Tab Setting]\r\nColor Selection=991\r\n");
-    const std::vector<COLORREF> unmatched = StripesAs("QA4100");
-    EXPECT_EQ(StripesAs("TORVALE"), unmatched);
+    // A grey type is never matched.
+    ::SendDlgItemMessageA(VisiblePageWith(main_, 991), 991, BM_CLICK, 0, 0);
+    const std::vector<COLORREF> grey = StripesAs("QA4100");
+    EXPECT_EQ(StripesAs("TORVALE"), grey);
     Click(main_, 1);
-    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
-    EXPECT_EQ(Snapshot(Harness(), 0).Get(ctx::colorMatchActive), 0);
+    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan UIFinalScan");
+    EXPECT_EQ(Snapshot(Harness(), 1).Get(ctx::colorMatchActive), 0);
 }
 
 TEST_F(ColourMatchTest, ARuntimeWithoutItsEntryDrawsNoPreview) {

@@ -56,20 +56,6 @@ class HostileDataSourceTest : public MainWindowTest {
         return main_;
     }
 
-    // Preview, scan (during which the data source sends its unasked-for messages) and close.
-    void PreviewScanAndClose(HostilePreview preview) {
-        setPreview_(static_cast<int>(preview));
-        Click(main_, 733);
-        Harness().Pump();
-        ASSERT_TRUE(::IsWindow(main_));
-        Click(main_, 1);
-        Harness().Pump();
-        ASSERT_TRUE(::IsWindow(main_));
-        EXPECT_TRUE(Enabled(main_, 1));  // the last busy message freed the buttons again
-        Click(main_, 1019);
-        Harness().Pump();
-    }
-
     void Stop() {
         harness_.reset();
         if (dataSource_) {
@@ -114,7 +100,16 @@ TEST_F(HostileDataSourceTest, BrokenPreviewsShowNothingAndLeaveThePreviewFileAsI
 TEST_F(HostileDataSourceTest, ABlockOutOfRangeStillGivesAWorkingWindow) {
     for (int spoil = 0; spoil < static_cast<int>(HostileContext::kCount); ++spoil) {
         ASSERT_NE(StartHostile(static_cast<HostileContext>(spoil)), nullptr) << spoil;
-        PreviewScanAndClose(HostilePreview::kEnormous);
+        // Preview, scan (during which the data source sends its unasked-for messages) and close.
+        setPreview_(static_cast<int>(HostilePreview::kEnormous));
+        for (int id : {733, 1}) {
+            Click(main_, id);
+            Harness().Pump();
+            ASSERT_TRUE(::IsWindow(main_)) << spoil;
+        }
+        EXPECT_TRUE(Enabled(main_, 1)) << spoil;  // the last busy message freed the buttons again
+        Click(main_, 1019);
+        Harness().Pump();
         EXPECT_EQ(IniValue("QXTWAINds", "Version"), "1.10E") << spoil;
     }
 }

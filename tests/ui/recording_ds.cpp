@@ -51,13 +51,7 @@ HGLOBAL WhiteBitmap(int32_t width, int32_t height) {
     const DWORD pixels = stride * static_cast<DWORD>(height);
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + pixels);
     auto* bytes = static_cast<uint8_t*>(::GlobalLock(block));
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    header.biSizeImage = pixels;
+    const BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, pixels, 0, 0, 0, 0};
     std::memcpy(bytes, &header, sizeof header);
     std::memset(bytes + sizeof header, 0xFF, pixels);
     ::GlobalUnlock(block);

@@ -1,20 +1,23 @@
-// The simulated scanner reached the way any TWAIN application reaches a source: through the platform's
-// source manager twain_32.dll and its DSM_Entry only. Wine's source manager does not enumerate a folder:
-// it loads "sane.ds" from the Windows directory's "twain_64" folder, so the source is installed there, and
-// hands its calls on to the source installed in the driver folder, which the module calls.
+// The module driven end to end by the simulated scanner LOMTWNS.DS, reached the way any TWAIN application
+// reaches a source: through the platform's source manager twain_32.dll and its DSM_Entry only. Wine's
+// source manager does not enumerate a folder: it loads "sane.ds" from the Windows directory's "twain_64"
+// folder, so the source is installed there, and hands its calls on to the source installed in the driver
+// folder, which the module calls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "core/mainwin/ocr_options.h"
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
 #include "tests/ui/support/module_harness.h"
-#include "tests/ui/support/scan_marquee.h"
 #include "tools/common/host_protocol.h"
 #include "tools/common/library_entry.h"
 
@@ -24,6 +27,23 @@ namespace {
 namespace twain = korva::twain;
 
 using twain::DsmEntryProc;
+
+// Two inches square, an inch from the top and `left` thousandths of an inch from the left, scanned at
+// 300 dpi as image type `imageType`.
+Marquee TwoInchMarquee(int32_t left, int32_t imageType) {
+    Marquee marquee;
+    marquee.document = {left, 1000, left + 2000, 3000};
+    marquee.settings.imageType = imageType;
+    marquee.settings.scanResolution = 300;
+    marquee.settings.scalePercent = 100;
+    marquee.settings.gamma = 100;
+    marquee.settings.threshold = 128;
+    return marquee;
+}
+
+std::string IniFile() {
+    return DriverFolder() + "\\LOMTWNS.ini";
+}
 
 class SourceManagerTest : public ::testing::Test {
   protected:
@@ -64,42 +84,33 @@ class SourceManagerTest : public ::testing::Test {
         return entry_(&application_, &source_, twain::kDgImage, dat, msg, data);
     }
 
-    // The condition the source reports for its last failure.
+    // The condition the source reports for its last failure; a second read reports success.
     uint16_t Condition() {
         twain::TwStatus status;
-        Call(&source_, twain::kDatStatus, twain::kMsgGet, &status);
+        EXPECT_EQ(Call(&source_, twain::kDatStatus, twain::kMsgGet, &status), twain::kRcSuccess);
         return status.conditionCode;
     }
 
-    // Installs the module and the source in the driver folder, writes its INI file and opens the source.
-    void OpenInstalled(const std::string& simulatorKeys, const std::vector<Marquee>& marquees = {}) {
-        PrepareDriverFolder();
-        for (const char* file : {"KVSCANUI.DLL", "LOMTWNS.DS"}) {
-            ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\" + file).c_str(), (DriverFolder() + "\\" + file).c_str(),
-                                    FALSE));
-        }
+    // Installs the module and the source in the driver folder with both pages at 300 dpi, the Photo page
+    // active and the marquees of a last run, and opens the source.
+    void OpenInstalled(const std::vector<Marquee>& marquees = {}) {
+        PrepareDriverFolder(
+            "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=0\r\n"
+            "Photo ResList=7\r\nPhoto Resolution=300\r\nOCR ResList=7\r\nOCR Resolution=300\r\n",
+            "LOMTWNS.DS");
+        ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\KVSCANUI.DLL").c_str(),
+                                (DriverFolder() + "\\KVSCANUI.DLL").c_str(), FALSE));
         Win32FileSystem files;
         WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV.stt", "Main", marquees, SettingsBlock{});
-        Reopen(simulatorKeys);
+        Reopen();
     }
 
-    // Opens the source on an INI file with `simulatorKeys` in the source's section, both pages at 300 dpi
-    // and the Photo page active (a source open before is closed first).
-    void Reopen(const std::string& simulatorKeys) {
+    // Opens the source, closing it first when it is open: it reads its INI file again.
+    void Reopen() {
         if (open_) {
             Call(nullptr, twain::kDatIdentity, twain::kMsgCloseDs, &source_);
             open_ = false;
         }
-        const std::string ini =
-            "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\LOMTWNS.DS\r\n"
-            "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=0\r\nPhoto ResList=7\r\n"
-            "Photo Resolution=300\r\n[Simulator]\r\n" +
-            simulatorKeys;
-        HANDLE file = ::CreateFileA((DriverFolder() + "\\LOMTWNS.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
-        ::CloseHandle(file);
         ASSERT_TRUE(FindSource(source_));
         ASSERT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgOpenDs, &source_), twain::kRcSuccess);
         open_ = true;
@@ -111,6 +122,18 @@ class SourceManagerTest : public ::testing::Test {
         ui.parent = window_;
         EXPECT_EQ(Call(&source_, twain::kDatUserInterface, twain::kMsgEnableDs, &ui), twain::kRcSuccess);
         return ::FindWindowA(nullptr, "KORVA Quorra Scan SF");
+    }
+
+    // Enables the source, sends the module's main dialog `command` and, once `then` has run, waits until
+    // the source announces a transfer.
+    void EnableAndScan(int command, const std::function<void()>& then = {}) {
+        main_ = EnableWithUi();
+        ASSERT_NE(main_, nullptr);
+        ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+        if (then) {
+            then();
+        }
+        ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 15000));
     }
 
     // Offers every queued message to the source, as an application's loop does, until the source answers
@@ -139,17 +162,15 @@ class SourceManagerTest : public ::testing::Test {
     uint16_t TransferOne(int32_t width, int32_t height, int16_t pixelType, int16_t bitsPerPixel) {
         twain::TwImageInfo info;
         EXPECT_EQ(Image(twain::kDatImageInfo, twain::kMsgGet, &info), twain::kRcSuccess);
-        EXPECT_EQ(info.imageWidth, width);
-        EXPECT_EQ(info.imageLength, height);
-        EXPECT_EQ(info.pixelType, pixelType);
-        EXPECT_EQ(info.bitsPerPixel, bitsPerPixel);
+        EXPECT_EQ(std::make_tuple(int32_t{info.imageWidth}, int32_t{info.imageLength}, int16_t{info.pixelType},
+                                  int16_t{info.bitsPerPixel}),
+                  std::make_tuple(width, height, pixelType, bitsPerPixel));
         HGLOBAL dib = nullptr;
         EXPECT_EQ(Image(twain::kDatImageNativeXfer, twain::kMsgGet, &dib), twain::kRcXferDone);
         if (dib) {
             const auto* header = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib));
-            EXPECT_EQ(header->biWidth, info.imageWidth);
-            EXPECT_EQ(header->biHeight, info.imageLength);
-            EXPECT_EQ(header->biBitCount, info.bitsPerPixel);
+            EXPECT_EQ(std::make_tuple(int32_t{header->biWidth}, int32_t{header->biHeight}, int16_t(header->biBitCount)),
+                      std::make_tuple(width, height, bitsPerPixel));
             const size_t stride = (static_cast<size_t>(width) * bitsPerPixel + 31) / 32 * 4;
             EXPECT_EQ(::GlobalSize(dib), sizeof(BITMAPINFOHEADER) + header->biClrUsed * 4 + stride * height);
             ::GlobalUnlock(dib);
@@ -177,49 +198,31 @@ class SourceManagerTest : public ::testing::Test {
     twain::TwIdentity application_;
     twain::TwIdentity source_;
     bool open_ = false;
+    HWND main_ = nullptr;
 };
 
-TEST_F(SourceManagerTest, ListsTheSourceOpensItAndReportsTheConditionOfAFailure) {
-    twain::TwIdentity source;
-    ASSERT_TRUE(FindSource(source));
-    EXPECT_STREQ(source.manufacturer, "Korva");
-    EXPECT_EQ(source.protocolMajor, twain::kProtocolMajor);
-    EXPECT_NE(source.supportedGroups & twain::kDgImage, 0u);
-
-    ASSERT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgOpenDs, &source), twain::kRcSuccess);
+TEST_F(SourceManagerTest, ListsTheSourceReportsAFailuresConditionAndEnablingShowsTheModuleUntilDisabling) {
+    OpenInstalled();
+    EXPECT_STREQ(source_.manufacturer, "Korva");
+    EXPECT_EQ(source_.protocolMajor, twain::kProtocolMajor);
+    EXPECT_NE(source_.supportedGroups & twain::kDgImage, 0u);
     twain::TwStatus status;
-    EXPECT_EQ(Call(&source, twain::kDatStatus, twain::kMsgSet, &status), twain::kRcFailure);
-    ASSERT_EQ(Call(&source, twain::kDatStatus, twain::kMsgGet, &status), twain::kRcSuccess);
-    EXPECT_EQ(status.conditionCode, twain::kCcBadProtocol);
-    ASSERT_EQ(Call(&source, twain::kDatStatus, twain::kMsgGet, &status), twain::kRcSuccess);
-    EXPECT_EQ(status.conditionCode, twain::kCcSuccess);
-    EXPECT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgCloseDs, &source), twain::kRcSuccess);
-}
+    EXPECT_EQ(Call(&source_, twain::kDatStatus, twain::kMsgSet, &status), twain::kRcFailure);
+    EXPECT_EQ(Condition(), twain::kCcBadProtocol);
+    EXPECT_EQ(Condition(), twain::kCcSuccess);
 
-TEST_F(SourceManagerTest, EnablingTheSourceShowsTheModuleAndDisablingItRemovesIt) {
-    PrepareDriverFolder();
-    ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "\\KVSCANUI.DLL").c_str(),
-                            (DriverFolder() + "\\KVSCANUI.DLL").c_str(), FALSE));
-    twain::TwIdentity source;
-    ASSERT_TRUE(FindSource(source));
-    ASSERT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgOpenDs, &source), twain::kRcSuccess);
-    twain::TwUserInterface ui;
-    ui.parent = window_;
-    ASSERT_EQ(Call(&source, twain::kDatUserInterface, twain::kMsgEnableDs, &ui), twain::kRcSuccess);
-    HWND main = ::FindWindowA(nullptr, "KORVA Quorra Scan SF");
+    HWND main = EnableWithUi();
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(::IsWindowVisible(main));
-
     ::PostMessageA(main, WM_NULL, 0, 0);
     MSG message;
     ASSERT_TRUE(::PeekMessageA(&message, main, 0, 0, PM_REMOVE));
     twain::TwEvent event{&message};
-    EXPECT_EQ(Call(&source, twain::kDatEvent, twain::kMsgProcessEvent, &event), twain::kRcDsEvent);
+    EXPECT_EQ(Call(&source_, twain::kDatEvent, twain::kMsgProcessEvent, &event), twain::kRcDsEvent);
     EXPECT_EQ(event.message, twain::kMsgNull);
-
-    EXPECT_EQ(Call(&source, twain::kDatUserInterface, twain::kMsgDisableDs, &ui), twain::kRcSuccess);
+    twain::TwUserInterface ui;
+    EXPECT_EQ(Call(&source_, twain::kDatUserInterface, twain::kMsgDisableDs, &ui), twain::kRcSuccess);
     EXPECT_FALSE(::IsWindow(main));
-    EXPECT_EQ(Call(nullptr, twain::kDatIdentity, twain::kMsgCloseDs, &source), twain::kRcSuccess);
 }
 
 // One capability as the source must answer it: the item type, the container of a GET, a value next to
@@ -387,76 +390,81 @@ TEST_F(CapabilityNegotiation, EveryRequiredCapabilityAnswersEachOperationConsist
         {twain::kICapXResolution, twain::kTyFix32, twain::kOnRange, Fix(301), twain::kCcSuccess},
         {twain::kICapYResolution, twain::kTyFix32, twain::kOnRange, Fix(299), twain::kCcSuccess},
     };
-    OpenInstalled("");
+    OpenInstalled();
     CheckAll(cases);
     EXPECT_EQ(Set(twain::kICapXResolution, twain::kTyFix32, Fix(1201)), bad);
+    // The layout travels through the image group; the session's native tests pin its units.
+    twain::TwImageLayout layout;
+    layout.frame = {twain::ToFix32(1), twain::ToFix32(0.5), twain::ToFix32(4.25), twain::ToFix32(6)};
+    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcSuccess);
+    twain::TwImageLayout back;
+    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgGet, &back), twain::kRcSuccess);
+    EXPECT_EQ(twain::FromFix32(back.frame.right), 4.25);
+    layout.frame.right = twain::ToFix32(30);  // wider than the bed
+    EXPECT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcFailure);
+    EXPECT_EQ(Condition(), bad);
 
     cases.push_back({twain::kCapFeederEnabled, twain::kTyBool, twain::kOnEnumeration, 1, twain::kCcSuccess});
     cases.push_back({twain::kCapAutoFeed, twain::kTyBool, twain::kOnEnumeration, 0, twain::kCcSuccess});
     cases.push_back(
         {twain::kICapSupportedSizes, twain::kTyUint16, twain::kOnEnumeration, twain::kSsUsLetter, twain::kCcSuccess});
-    Reopen("Device=feeder\r\n");
+    ::WritePrivateProfileStringA("Simulator", "Device", "feeder", IniFile().c_str());
+    Reopen();
     CheckAll(cases);
 }
 
-TEST_F(CapabilityNegotiation, AnImageLayoutSetIsReadBackInTheUnitsOfTheMoment) {
-    OpenInstalled("");
-    twain::TwImageLayout layout;
-    layout.frame = {twain::ToFix32(1), twain::ToFix32(0.5), twain::ToFix32(4.25), twain::ToFix32(6)};
-    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcSuccess);
-    ASSERT_EQ(Set(twain::kICapUnits, twain::kTyUint16, twain::kUnCentimeters), twain::kCcSuccess);
-    twain::TwImageLayout back;
-    ASSERT_EQ(Image(twain::kDatImageLayout, twain::kMsgGet, &back), twain::kRcSuccess);
-    EXPECT_NEAR(twain::FromFix32(back.frame.left), 2.54, 1e-4);
-    EXPECT_NEAR(twain::FromFix32(back.frame.right), 10.795, 1e-4);
-    EXPECT_NEAR(twain::FromFix32(back.frame.bottom), 15.24, 1e-4);
-    layout.frame.right = twain::ToFix32(30);  // wider than the bed
-    EXPECT_EQ(Image(twain::kDatImageLayout, twain::kMsgSet, &layout), twain::kRcFailure);
-    EXPECT_EQ(Condition(), twain::kCcBadValue);
-}
-
-TEST_F(SourceManagerTest, AFinalScanOfTheModuleIsTransferredNativelyAndItsCloseButtonAsksToBeClosed) {
-    OpenInstalled("", {TwoInchMarquee(1000, 1)});
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
+// Each marquee is scanned with its own image type, from the last restored one.
+TEST_F(SourceManagerTest, AScanOfAllMarqueesTransfersOneImagePerMarqueeOfItsTypeAndCloseAsksToBeClosed) {
+    OpenInstalled({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4), TwoInchMarquee(6000, kLineArtImageType)});
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(729));
+    EXPECT_EQ(TransferOne(600, 600, twain::kPtBw, 1), 2u);
+    EXPECT_EQ(TransferOne(600, 600, twain::kPtGray, 8), 1u);
     EXPECT_EQ(TransferOne(600, 600, twain::kPtRgb, 24), 0u);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main_, 1)));  // not busy any more
+    ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(733, BN_CLICKED), 0);
+    EXPECT_NE(::GetFileAttributesA((DriverFolder() + "\\PREVIB7.BMP").c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(::PostMessageA(main_, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0));
     EXPECT_TRUE(PumpUntil(twain::kMsgCloseDsReq, 3000));
 }
 
-TEST_F(SourceManagerTest, TwoMarqueesScannedTogetherGiveTwoTransfers) {
-    OpenInstalled("", {TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 4)});
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(729, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 10000));
-    // The module scans the marquees from the last restored one.
-    EXPECT_EQ(TransferOne(600, 600, twain::kPtGray, 8), 1u);
-    EXPECT_EQ(TransferOne(600, 600, twain::kPtRgb, 24), 0u);
+TEST_F(SourceManagerTest, ABatchOfTwoSavedSettingsIsScannedInsteadOfTheMarquees) {
+    SettingsBlock page;
+    page.scanResolution = 100;
+    page.imageType = 4;
+    page.selectionWidth = 100;
+    page.selectionHeight = 150;
+    const Marquee saved[] = {TwoInchMarquee(0, kLineArtImageType)};
+    OpenInstalled({TwoInchMarquee(1000, 1), TwoInchMarquee(4000, 1), TwoInchMarquee(5000, 1)});
+    Win32FileSystem files;
+    ASSERT_TRUE(WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV0000.set", "line art", saved, {}));
+    ASSERT_TRUE(WriteSettingsFile(files, DriverFolder() + "\\SETTINGS\\ENV0001.set", "page", {}, page));
+    // The keys as the saved-settings dialog writes them after it has sent the scan command.
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(729, [] {
+        ::WritePrivateProfileStringA("BatchMode", "total", "2", IniFile().c_str());
+        ::WritePrivateProfileStringA("BatchMode", "Batch 0", "ENV0000", IniFile().c_str());
+        ::WritePrivateProfileStringA("BatchMode", "Batch 1", "ENV0001", IniFile().c_str());
+    }));
+    EXPECT_EQ(TransferOne(600, 600, twain::kPtBw, 1), 1u);
+    EXPECT_EQ(TransferOne(100, 150, twain::kPtGray, 8), 0u);
+    char total[8] = {};
+    ::GetPrivateProfileStringA("BatchMode", "total", "", total, sizeof total, IniFile().c_str());
+    EXPECT_STREQ(total, "0");
 }
 
-TEST_F(CapabilityNegotiation, ThePixelTypeAndResolutionSetAreTheModulesStartingSettings) {
-    OpenInstalled("");
+// Without marquees the module scans the whole flatbed with the pixel type and resolution set before,
+// and the image comes in strips of whole rows.
+TEST_F(CapabilityNegotiation, ThePixelTypeResolutionAndMemoryTransferSetAreTheModulesStartingSettings) {
+    OpenInstalled();
     ASSERT_EQ(Set(twain::kICapPixelType, twain::kTyUint16, twain::kPtGray), twain::kCcSuccess);
     ASSERT_EQ(Set(twain::kICapXResolution, twain::kTyFix32, Fix(100)), twain::kCcSuccess);
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
-    EXPECT_EQ(TransferOne(850, 1169, twain::kPtGray, 8), 0u);  // the whole flatbed
-}
-
-TEST_F(CapabilityNegotiation, AMemoryTransferDeliversTheImageInStripsOfWholeRows) {
-    OpenInstalled("", {TwoInchMarquee(1000, 1)});
     ASSERT_EQ(Set(twain::kICapXferMech, twain::kTyUint16, twain::kSxMemory), twain::kCcSuccess);
     twain::TwSetupMemXfer setup;
     ASSERT_EQ(Call(&source_, twain::kDatSetupMemXfer, twain::kMsgGet, &setup), twain::kRcSuccess);
-    HWND main = EnableWithUi();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::PostMessageA(main, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), 0));
-    ASSERT_TRUE(PumpUntil(twain::kMsgXferReady, 5000));
+    ASSERT_NO_FATAL_FAILURE(EnableAndScan(1));
+    twain::TwImageInfo info;
+    EXPECT_EQ(Image(twain::kDatImageInfo, twain::kMsgGet, &info), twain::kRcSuccess);
+    EXPECT_EQ(std::make_tuple(int32_t{info.imageWidth}, int32_t{info.imageLength}, int16_t{info.pixelType}),
+              std::make_tuple(850, 1169, int16_t{twain::kPtGray}));
     std::vector<uint8_t> buffer(setup.preferred);
     twain::TwImageMemXfer strip;
     strip.memory = {twain::kMfAppOwns | twain::kMfPointer, setup.preferred, buffer.data()};
@@ -465,12 +473,12 @@ TEST_F(CapabilityNegotiation, AMemoryTransferDeliversTheImageInStripsOfWholeRows
     while (rc == twain::kRcSuccess) {
         rc = Image(twain::kDatImageMemXfer, twain::kMsgGet, &strip);
         EXPECT_EQ(strip.yOffset, rows);
-        EXPECT_EQ(strip.columns, 600u);
+        EXPECT_EQ(strip.columns, 850u);
         EXPECT_EQ(strip.bytesWritten, strip.rows * strip.bytesPerRow);
         rows += strip.rows;
     }
     EXPECT_EQ(rc, twain::kRcXferDone);
-    EXPECT_EQ(rows, 600u);
+    EXPECT_EQ(rows, 1169u);
     twain::TwPendingXfers pending;
     EXPECT_EQ(Call(&source_, twain::kDatPendingXfers, twain::kMsgEndXfer, &pending), twain::kRcSuccess);
     EXPECT_EQ(pending.count, 0u);

@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <type_traits>
+
 #include "core/boundary/source_context.h"
 #include "tools/common/library_entry.h"
 
@@ -42,22 +44,21 @@ void DeleteFilesIn(const std::string& folder) {
 
 // Every test starts from an empty driver folder and an empty settings folder: no environment, saved
 // settings or marquee file of an earlier test is restored.
-void PrepareDriverFolder(const std::string& body) {
+void PrepareDriverFolder(const std::string& body, const std::string& dataSource) {
     const std::string folder = DriverFolder();
     ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
     DeleteFilesIn(folder);
     const std::string settings = folder + "\\SETTINGS";
     ::CreateDirectoryA(settings.c_str(), nullptr);
     DeleteFilesIn(settings);
-    const std::string ini = "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" +
-                            std::string(kDataSourceName) + "\r\n" + body;
+    const std::string ini =
+        "[QXTWAINds]\r\nVersion=1.10E\r\nQxtwain=\\TWAIN_32\\VELDRIX\r\nDataSource=\\" + dataSource + "\r\n" + body;
     HANDLE file = ::CreateFileA((folder + "\\LOMTWNS.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     ::WriteFile(file, ini.data(), static_cast<DWORD>(ini.size()), &written, nullptr);
     ::CloseHandle(file);
-    ::CopyFileA((TestProgramFolder() + "\\" + kDataSourceName).c_str(), (folder + "\\" + kDataSourceName).c_str(),
-                FALSE);
+    ::CopyFileA((TestProgramFolder() + "\\" + dataSource).c_str(), (folder + "\\" + dataSource).c_str(), FALSE);
 }
 
 ModuleHarness::ModuleHarness(const std::string& iniBody) {
@@ -66,34 +67,30 @@ ModuleHarness::ModuleHarness(const std::string& iniBody) {
                               nullptr, nullptr);
     module_ = ::LoadLibraryA((TestProgramFolder() + "\\KVSCANUI.DLL").c_str());
     dataSource_ = ::LoadLibraryA((DriverFolder() + "\\" + kDataSourceName).c_str());
+    const auto entry = [](HMODULE library, auto& proc, const char* name) {
+        proc = LibraryEntry<std::remove_reference_t<decltype(proc)>>(library, name);
+    };
     if (module_) {
-        activate = LibraryEntry<KorvaActivateDialogProc>(module_, "ActivateDialog");
-        isDialogMsg = LibraryEntry<KorvaIsDialogMsgProc>(module_, "IsDialogMsg");
-        hide = LibraryEntry<KorvaHideDialogProc>(module_, "HideDialog");
-        deleteDialog = LibraryEntry<KorvaDeleteDialogProc>(module_, "DeleteDialog");
-        postProcess = LibraryEntry<KorvaPostProcessProc>(module_, "PostProcess");
+        entry(module_, activate, "ActivateDialog");
+        entry(module_, isDialogMsg, "IsDialogMsg");
+        entry(module_, hide, "HideDialog");
+        entry(module_, deleteDialog, "DeleteDialog");
+        entry(module_, postProcess, "PostProcess");
     }
     if (dataSource_) {
-        recording.attach = LibraryEntry<decltype(recording.attach)>(dataSource_, "RecordingDs_Attach");
-        recording.setPreview = LibraryEntry<decltype(recording.setPreview)>(dataSource_, "RecordingDs_SetPreview");
-        recording.watchFile = LibraryEntry<decltype(recording.watchFile)>(dataSource_, "RecordingDs_WatchFile");
-        recording.calls = LibraryEntry<decltype(recording.calls)>(dataSource_, "RecordingDs_Calls");
-        recording.fileExistedAtCalls =
-            LibraryEntry<decltype(recording.fileExistedAtCalls)>(dataSource_, "RecordingDs_FileExistedAtCalls");
-        recording.batchTotalsAtCalls =
-            LibraryEntry<decltype(recording.batchTotalsAtCalls)>(dataSource_, "RecordingDs_BatchTotalsAtCalls");
-        recording.snapshotCount =
-            LibraryEntry<decltype(recording.snapshotCount)>(dataSource_, "RecordingDs_SnapshotCount");
-        recording.snapshot = LibraryEntry<decltype(recording.snapshot)>(dataSource_, "RecordingDs_Snapshot");
-        recording.answerRequestedSize =
-            LibraryEntry<decltype(recording.answerRequestedSize)>(dataSource_, "RecordingDs_AnswerRequestedSize");
-        recording.setFocusResult =
-            LibraryEntry<decltype(recording.setFocusResult)>(dataSource_, "RecordingDs_SetFocusResult");
-        recording.sendNextMarqueeTo =
-            LibraryEntry<decltype(recording.sendNextMarqueeTo)>(dataSource_, "RecordingDs_SendNextMarqueeTo");
-        recording.watchWindow = LibraryEntry<decltype(recording.watchWindow)>(dataSource_, "RecordingDs_WatchWindow");
-        recording.windowShownAtCalls =
-            LibraryEntry<decltype(recording.windowShownAtCalls)>(dataSource_, "RecordingDs_WindowShownAtCalls");
+        entry(dataSource_, recording.attach, "RecordingDs_Attach");
+        entry(dataSource_, recording.setPreview, "RecordingDs_SetPreview");
+        entry(dataSource_, recording.watchFile, "RecordingDs_WatchFile");
+        entry(dataSource_, recording.calls, "RecordingDs_Calls");
+        entry(dataSource_, recording.fileExistedAtCalls, "RecordingDs_FileExistedAtCalls");
+        entry(dataSource_, recording.batchTotalsAtCalls, "RecordingDs_BatchTotalsAtCalls");
+        entry(dataSource_, recording.snapshotCount, "RecordingDs_SnapshotCount");
+        entry(dataSource_, recording.snapshot, "RecordingDs_Snapshot");
+        entry(dataSource_, recording.answerRequestedSize, "RecordingDs_AnswerRequestedSize");
+        entry(dataSource_, recording.setFocusResult, "RecordingDs_SetFocusResult");
+        entry(dataSource_, recording.sendNextMarqueeTo, "RecordingDs_SendNextMarqueeTo");
+        entry(dataSource_, recording.watchWindow, "RecordingDs_WatchWindow");
+        entry(dataSource_, recording.windowShownAtCalls, "RecordingDs_WindowShownAtCalls");
         if (recording.attach) {
             recording.attach(context_.data());
         }

@@ -19,9 +19,8 @@ std::string DriverFolder();
 inline constexpr char kDataSourceName[] = "RECORDDS.DS";
 
 // Empties the driver folder (keeping an empty settings folder), writes "LOMTWNS.ini" with the current version, a
-// "DataSource" key naming the recording data source and `body` (further sections and keys), and copies the recording
-// data source there.
-void PrepareDriverFolder(const std::string& body = {});
+// "DataSource" key naming `dataSource` and `body` (further sections and keys), and copies that data source there.
+void PrepareDriverFolder(const std::string& body = {}, const std::string& dataSource = kDataSourceName);
 
 class ModuleHarness {
   public:

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 
 #include "korva/source_context_layout.h"
 #include "tests/ui/support/hostile_ds/hostile_cases.h"
@@ -45,6 +46,28 @@ HGLOBAL Bitmap(size_t size, int32_t width, int32_t height, uint16_t bitCount, ui
     ::GlobalUnlock(block);
     return block;
 }
+
+// The block of each HostilePreview, in its order: its size (none when 0) and what its header claims.
+struct PreviewBlock {
+    size_t size;
+    int32_t width;
+    int32_t height;
+    uint16_t bitCount;
+    uint32_t sizeImage;
+};
+constexpr PreviewBlock kPreviews[] = {
+    {0, 0, 0, 0, 0},                                   // kZeroHandle
+    {20, 0, 0, 0, 0},                                  // kShorterThanHeader
+    {40 + 12 * 4, 4000, 4, 24, 48},                    // kWidthLies
+    {40 + 12 * 4, 4, 4000, 24, 48},                    // kHeightLies
+    {40 + 12 * 4, 4, 4, 48, 48},                       // kBitCountLies
+    {40 + 12 * 4, 4, 4, 24, 0x7FFFFFF0},               // kSizeLies
+    {40 + 12 * 4, 4, -4, 24, 48},                      // kNegativeHeight
+    {40 + 1024 + 4 * 4, 4, 4, 8, 16},                  // kEightBit
+    {40 + 16 * 4, 4, 4, 32, 64},                       // kThirtyTwoBit
+    {40 + 12 * 4, 0x10000, 0x10000, 24, 0xFFFFFFF0u},  // kEnormous
+};
+static_assert(std::size(kPreviews) == static_cast<size_t>(HostilePreview::kCount));
 
 }  // namespace
 
@@ -88,40 +111,12 @@ extern "C" int WINAPI HostileDs_PreviewCalls(void) {
 
 extern "C" LONG_PTR WINAPI UIPreviewScan(void) {
     ++g_previewCalls;
-    HGLOBAL block = nullptr;
-    switch (g_preview) {
-        case HostilePreview::kZeroHandle:
-        case HostilePreview::kCount:
-            break;
-        case HostilePreview::kShorterThanHeader:
-            block = Bitmap(20, 0, 0, 0, 0);
-            break;
-        case HostilePreview::kWidthLies:
-            block = Bitmap(40 + 12 * 4, 4000, 4, 24, 48);
-            break;
-        case HostilePreview::kHeightLies:
-            block = Bitmap(40 + 12 * 4, 4, 4000, 24, 48);
-            break;
-        case HostilePreview::kBitCountLies:
-            block = Bitmap(40 + 12 * 4, 4, 4, 48, 48);
-            break;
-        case HostilePreview::kSizeLies:
-            block = Bitmap(40 + 12 * 4, 4, 4, 24, 0x7FFFFFF0);
-            break;
-        case HostilePreview::kNegativeHeight:
-            block = Bitmap(40 + 12 * 4, 4, -4, 24, 48);
-            break;
-        case HostilePreview::kEightBit:
-            block = Bitmap(40 + 1024 + 4 * 4, 4, 4, 8, 16);
-            break;
-        case HostilePreview::kThirtyTwoBit:
-            block = Bitmap(40 + 16 * 4, 4, 4, 32, 64);
-            break;
-        case HostilePreview::kEnormous:
-            block = Bitmap(40 + 12 * 4, 0x10000, 0x10000, 24, 0xFFFFFFF0u);
-            break;
+    const auto index = static_cast<size_t>(g_preview);
+    if (index >= std::size(kPreviews) || kPreviews[index].size == 0) {
+        return 0;
     }
-    return reinterpret_cast<LONG_PTR>(block);
+    const PreviewBlock& p = kPreviews[index];
+    return reinterpret_cast<LONG_PTR>(Bitmap(p.size, p.width, p.height, p.bitCount, p.sizeImage));
 }
 
 extern "C" LONG_PTR WINAPI UIFinalScan(void) {
