@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/tone/density.h"
+#include "core/tone/tone_state.h"
 
 namespace korva {
 
@@ -22,7 +23,7 @@ void LinkExposureAndHighlight(std::array<int32_t, kImageProcessingParameters>& v
     if (changed == iproc::kExposure) {
         values[iproc::kHighlight] = DensityToHighlight(static_cast<float>(values[iproc::kExposure]) / 10.0f);
     } else if (changed == iproc::kHighlight) {
-        values[iproc::kExposure] = TruncateToInt32(HighlightToDensity(values[iproc::kHighlight]) * 10.0f);
+        values[iproc::kExposure] = ExposureTenthsForHighlight(values[iproc::kHighlight]);
     } else {
         return;
     }
