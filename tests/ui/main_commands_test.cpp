@@ -42,48 +42,28 @@ TEST_F(MainWindowTest, CloseCallsTheDataSourceBeforeTheSettingsAreWritten) {
     EXPECT_EQ(IniValue("QXTWAINds", "Version"), "1.10E");
 }
 
+// The busy message holds the scan buttons; at its end scan-all comes back only with two marquees.
 TEST_F(MainWindowTest, TheBusyMessageHoldsTheScanButtonsAndScanAllNeedsTwoMarquees) {
-    ASSERT_NE(Start(kSaveValuesOn), nullptr);
-    // The settings and all-marquees buttons belong to dialogs this module does not carry: stand-ins.
-    for (int id : {196, 729}) {
-        ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        nullptr, nullptr);
-    }
-    ::SendMessageA(main_, kMsgBusy, 1, 0);
-    for (int id : {1, 733, 196, 729}) {
-        EXPECT_FALSE(Enabled(main_, id)) << id;
-    }
-    ::SendMessageA(main_, kMsgBusy, 0, 0);
-    for (int id : {1, 733, 196}) {
-        EXPECT_TRUE(Enabled(main_, id)) << id;
-    }
-    EXPECT_FALSE(Enabled(main_, 729));  // no marquee yet
-}
-
-TEST_F(MainWindowTest, TheBusyMessageEnablesScanAllWithTwoMarquees) {
     ASSERT_NE(Start(kSaveValuesOn, 2,
                     [] {
                         WriteEnvironmentFile({{1000, 1000, 3000, 3000}, {4000, 4000, 6000, 6000}});
                     }),
               nullptr);
-    ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(INT_PTR{729}), nullptr, nullptr);
+    // The settings button lies on the advanced panel: a stand-in on the main dialog.
+    ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(INT_PTR{196}), nullptr, nullptr);
     ::SendMessageA(main_, kMsgBusy, 1, 0);
-    EXPECT_FALSE(Enabled(main_, 729));
+    for (int id : {1, 733, 196, 729}) {
+        EXPECT_FALSE(Enabled(main_, id)) << id;
+    }
     ::SendMessageA(main_, kMsgBusy, 0, 0);
-    EXPECT_TRUE(Enabled(main_, 729));
-}
-
-TEST_F(MainWindowTest, LineArtWithThresholdHandsTheDataSourceTheGammaCorrectedThreshold) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=1\r\n"
-                    "OCR ResList=2\r\nOCR Resolution=300\r\nBlackWhite Option=982\r\n"),
-              nullptr);
-    ASSERT_NE(VisiblePageWith(main_, 982), nullptr);
-    Click(main_, 1);
-    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
-    const SourceContext block = Snapshot(Harness(), 0);
-    EXPECT_EQ(block.Get(ctx::threshold), 173);
-    EXPECT_EQ(block.Get(ctx::isFinal), 1);
-    EXPECT_EQ(block.Get(ctx::dsAreaWidth), 850);  // no marquee: the whole bed
+    for (int id : {1, 733, 196, 729}) {
+        EXPECT_TRUE(Enabled(main_, id)) << id;
+    }
+    Click(main_, 962);  // one marquee left
+    ::SendMessageA(main_, kMsgBusy, 1, 0);
+    ::SendMessageA(main_, kMsgBusy, 0, 0);
+    EXPECT_TRUE(Enabled(main_, 1));
+    EXPECT_FALSE(Enabled(main_, 729));
 }
 
 TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
