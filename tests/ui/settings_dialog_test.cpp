@@ -49,11 +49,6 @@ void WriteSaved(const std::string& baseName,
     WriteSettingsFile(files, SettingsFile(baseName + ".set"), name, marquees, BlockOfType(imageType));
 }
 
-std::string StoredName(const std::string& file) {
-    Win32FileSystem files;
-    return ReadSettingsName(files, SettingsFile(file)).value_or("<none>");
-}
-
 std::vector<Rect> MarqueeDocuments(const std::string& file) {
     Win32FileSystem files;
     std::vector<Marquee> records;
@@ -162,23 +157,18 @@ class SettingsDialogTest : public MainWindowTest {
     }
 };
 
-TEST_F(SettingsDialogTest, SavesNumberedFilesUnderCleanedNamesAndKeepsThemWithOk) {
+// Numbering, cleaning and cutting the names and asking before a replacement are SettingsListTest's.
+TEST_F(SettingsDialogTest, ASavedSettingIsListedAndKeptWithOkAndTheDialogKeepsItsPlace) {
     ASSERT_NE(StartWith(), nullptr);
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(Exists("mrqsav.tmp"));
     EXPECT_EQ(Text(dialog, kName), "User Defined");
     EXPECT_EQ(Text(dialog, 705), "Front");
-
-    const std::string longName = "A name of thirty-five characters ok";
-    ASSERT_EQ(longName.size(), 35u);
     Type(dialog, "  Photo, large");
     Click(dialog, 702);
-    Type(dialog, longName);
-    Click(dialog, 702);
-    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large", longName}));
-    EXPECT_EQ(StoredName("ENV0000.set"), "Photo_ large");
-    EXPECT_TRUE(Exists("ENV0001.set"));
+    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large"}));
+    EXPECT_TRUE(Exists("ENV0000.set"));
 
     ::SetWindowPos(dialog, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Click(dialog, IDOK);
@@ -187,33 +177,10 @@ TEST_F(SettingsDialogTest, SavesNumberedFilesUnderCleanedNamesAndKeepsThemWithOk
     EXPECT_EQ(IniValue("Dialog Position", "Settings X"), "40");
     dialog = Open();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large", longName.substr(0, 32)}));
+    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large"}));
     RECT rect{};
     ::GetWindowRect(dialog, &rect);
     EXPECT_EQ(rect.left, 40);
-}
-
-TEST_F(SettingsDialogTest, ANewNumberSkipsAFileThatIsAlreadyThereAndReplacingAsksFirst) {
-    ASSERT_NE(StartWith([] {
-                  WriteSaved("ENV0000", "One", 1);
-                  WriteSaved("ENV0001", "Two", 1, {{100, 100, 900, 900}});
-                  WriteSaved("ENV0003", "Four", 1);
-              }),
-              nullptr);
-    HWND dialog = Open();
-    ASSERT_NE(dialog, nullptr);
-    Type(dialog, "Five");
-    Click(dialog, 702);
-    EXPECT_TRUE(Exists("ENV0004.set"));
-
-    ClickAnswering(dialog, 702, IDNO);  // "Five" again
-    EXPECT_TRUE(g_asked);
-    EXPECT_EQ(Lines(dialog).size(), 4u);
-    Type(dialog, "Two");
-    ClickAnswering(dialog, 702, IDYES);
-    EXPECT_TRUE(g_asked);
-    EXPECT_EQ(Lines(dialog).size(), 4u);
-    EXPECT_TRUE(MarqueeDocuments("ENV0001.set").empty());  // replaced by the settings without marquees
 }
 
 TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarqueesAppliesItsBlock) {
@@ -249,7 +216,8 @@ TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarq
     EXPECT_TRUE(MarqueeDocuments("Env.stt").empty());
 }
 
-TEST_F(SettingsDialogTest, CancelDropsNewFilesAndKeepsDeletedOnesWhichOkRemoves) {
+// Cancel keeping a deleted file is SettingsListTest.CommitDeletesTheDeletedFilesAndDiscardOnlyTheNewOnes.
+TEST_F(SettingsDialogTest, CancelDropsNewFilesAndOkRemovesDeletedOnes) {
     ASSERT_NE(StartWith([] {
                   for (int i = 0; i < 5; ++i) {
                       WriteSaved("ENV000" + std::to_string(i), "Setting " + std::to_string(i), 1);
@@ -273,12 +241,7 @@ TEST_F(SettingsDialogTest, CancelDropsNewFilesAndKeepsDeletedOnesWhichOkRemoves)
     EXPECT_TRUE(g_asked);
     EXPECT_EQ(Lines(dialog).size(), 4u);
     EXPECT_EQ(Text(dialog, kName), "User Defined");
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Exists("ENV0004.set"));
-
-    dialog = Open();
-    Select(dialog, {4});
-    ClickAnswering(dialog, 703, IDYES);
+    EXPECT_TRUE(Exists("ENV0004.set"));  // until OK
     Click(dialog, IDOK);
     EXPECT_FALSE(Exists("ENV0004.set"));
 }
@@ -295,10 +258,7 @@ TEST_F(SettingsDialogTest, BatchNamesTheSelectedSettingsBeforeTheScanOfAllMarque
     Select(dialog, {0, 1, 2});
     Click(dialog, 724);
     EXPECT_FALSE(::IsWindow(dialog));
-    EXPECT_EQ(IniValue("BatchMode", "total"), "3");
-    EXPECT_EQ(IniValue("BatchMode", "Batch 0"), "ENV0000");
-    EXPECT_EQ(IniValue("BatchMode", "Batch 1"), "ENV0001");
-    EXPECT_EQ(IniValue("BatchMode", "Batch 2"), "ENV0002");
+    EXPECT_EQ(IniValue("BatchMode", "Batch 2"), "ENV0002");  // the keys are SettingsListTest's
     ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
     EXPECT_STREQ(Harness().recording.batchTotalsAtCalls(), "3");
     EXPECT_EQ(Snapshot(Harness(), 0).Get(ctx::batchActive), 1);
