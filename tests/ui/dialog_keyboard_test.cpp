@@ -59,11 +59,7 @@ void ExpectUniqueMnemonics(HWND window, const std::string& name) {
     CollectMnemonics(window, mnemonics);
     EXPECT_GT(mnemonics.size(), 0u) << name;
     for (const auto& [letter, labels] : mnemonics) {
-        std::string all;
-        for (const std::string& label : labels) {
-            all += " \"" + label + "\"";
-        }
-        EXPECT_EQ(labels.size(), 1u) << name << ": '" << letter << "' on" << all;
+        EXPECT_EQ(labels.size(), 1u) << name << ": '" << letter << "' on " << ::testing::PrintToString(labels);
     }
 }
 
