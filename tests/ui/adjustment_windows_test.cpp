@@ -39,26 +39,12 @@ class AdjustmentWindowsTest : public MainWindowTest {
         ::SendMessageA(window, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
         return canvas.At(8, 0) == RGB(0, 0, 0);
     }
-    // The visible window of this thread with that caption.
+    // The visible top-level window with that caption.
     static HWND Find(const char* caption) {
-        struct Search {
-            const char* caption;
-            HWND found;
-        } search{caption, nullptr};
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                char text[64] = {};
-                ::GetWindowTextA(window, text, sizeof text);
-                if (::IsWindowVisible(window) && std::strcmp(text, s->caption) == 0) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        HWND window = nullptr;
+        while ((window = ::FindWindowExA(nullptr, window, nullptr, caption)) && !::IsWindowVisible(window)) {
+        }
+        return window;
     }
     static void Choose(HWND dialog, int id, int index) {
         ::SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
