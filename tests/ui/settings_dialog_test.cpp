@@ -96,24 +96,22 @@ void Type(HWND dialog, const std::string& name) {
     ::SetDlgItemTextA(dialog, kName, name.c_str());
 }
 
-// The next message box of the module gets this answer; `g_asked` records that it was shown.
-int g_answer = IDYES;
+// The next message box of the module is answered Yes; `g_asked` records that it was shown.
 bool g_asked = false;
 
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK AnswerYes(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND box = ::FindWindowA("#32770", "KORVA SF TWAIN");
     if (!box) {
         return;
     }
     ::KillTimer(nullptr, timer);
     g_asked = true;
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
 }
 
-void ClickAnswering(HWND dialog, int id, int answer) {
-    g_answer = answer;
+void ClickAnsweringYes(HWND dialog, int id) {
     g_asked = false;
-    ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
+    ::SetTimer(nullptr, 0, 50, AnswerYes);
     Click(dialog, id);
 }
 
@@ -237,7 +235,7 @@ TEST_F(SettingsDialogTest, CancelDropsNewFilesAndOkRemovesDeletedOnes) {
     EXPECT_FALSE(Enabled(dialog, 703));  // the first entries are presets
     Select(dialog, {4});
     ASSERT_TRUE(Enabled(dialog, 703));
-    ClickAnswering(dialog, 703, IDYES);
+    ClickAnsweringYes(dialog, 703);
     EXPECT_TRUE(g_asked);
     EXPECT_EQ(Lines(dialog).size(), 4u);
     EXPECT_EQ(Text(dialog, kName), "User Defined");
