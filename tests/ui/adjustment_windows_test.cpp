@@ -9,6 +9,7 @@
 
 #include "core/filter/colour_matrix.h"
 #include "core/preview/packed_dib.h"
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 #include "tests/ui/support/pixel_canvas.h"
 
@@ -56,11 +57,6 @@ class AdjustmentWindowsTest : public MainWindowTest {
         ::SetDlgItemTextA(dialog, id, text);
         ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-    }
-    static std::string Text(HWND dialog, int id) {
-        char text[64] = {};
-        ::GetDlgItemTextA(dialog, id, text, sizeof text);
-        return text;
     }
     // Scans and returns the block the data source was handed.
     SourceContext Scan() {
@@ -165,7 +161,7 @@ TEST_F(AdjustmentWindowsTest, InvertNeedsAPreviewAndInvertsTheScanTables) {
 TEST_F(AdjustmentWindowsTest, TheFeederBecomesTheDocumentSourceOfTheScanAndTheIniFile) {
     ASSERT_NE(Start(kSaveValuesOn, 0), nullptr);
     HWND advanced = OpenAdvanced();
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(advanced, 112)));  // no film unit
+    EXPECT_FALSE(Enabled(advanced, 112));  // no film unit
     Choose(advanced, 111, 1);
     EXPECT_EQ(Text(advanced, 705), "Auto Document Feeder");
     EXPECT_EQ(Scan().Get(ctx::docSource), 1);
@@ -177,7 +173,7 @@ TEST_F(AdjustmentWindowsTest, TheFilmSetUpSwitchesBetweenNegativeAndPositiveFilm
     ASSERT_NE(Start(kSaveValuesOn, 1), nullptr);
     HWND advanced = OpenAdvanced();
     Choose(advanced, 111, 1);
-    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(advanced, 112)));
+    ASSERT_TRUE(Enabled(advanced, 112));
     SourceContext block = Scan();
     EXPECT_EQ(block.Get(ctx::docSource), 1);
     EXPECT_EQ(block.Get(ctx::negativeFilm), 1);
@@ -221,13 +217,13 @@ TEST_F(AdjustmentWindowsTest, AtLevelOneOnlyTheExposureCanBeSet) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
     SourceContext(Harness().Context()).Set(ctx::level, 1);
     HWND advanced = OpenAdvanced();
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(advanced, 947)));
+    EXPECT_FALSE(Enabled(advanced, 947));
     Click(advanced, 941);
     HWND tools = Find("Tools");
     ASSERT_NE(tools, nullptr);
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(tools, 200)));
+    EXPECT_TRUE(Enabled(tools, 200));
     for (int id : {210, 221, 230, 241}) {
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(tools, id))) << id;
+        EXPECT_FALSE(Enabled(tools, id)) << id;
     }
     Type(tools, 201, "10");
     EXPECT_EQ(Text(tools, 201), "3");  // the small range of level 1
@@ -243,7 +239,7 @@ void CALLBACK DriveImageTypes(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     ::KillTimer(nullptr, timer);
-    g_builtinDeletable = ::IsWindowEnabled(::GetDlgItem(dialog, 403)) != FALSE;
+    g_builtinDeletable = Enabled(dialog, 403);
     ::SetDlgItemTextA(dialog, 401, "My type");
     ::SendDlgItemMessageA(dialog, 410, CB_SETCURSEL, 4, 0);
     ::SendDlgItemMessageA(dialog, 402, BM_CLICK, 0, 0);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -15,21 +16,9 @@ constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\
 
 class KeyboardTest : public MainWindowTest {
   protected:
-    // Presses the keys in order and releases them in reverse, then lets the host's loop deliver them.
+    // Plays a chord and lets the host's loop deliver it.
     void Keys(std::initializer_list<WORD> keys) {
-        std::vector<INPUT> inputs;
-        const auto add = [&inputs](WORD key, DWORD flags) {
-            INPUT& input = inputs.emplace_back();
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = key;
-            input.ki.dwFlags = flags;
-        };
-        for (WORD key : keys) {
-            add(key, 0);
-        }
-        for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-            add(*key, KEYEVENTF_KEYUP);
-        }
+        std::vector<INPUT> inputs = ChordInputs(keys);
         ASSERT_EQ(::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
         for (int i = 0; i < 10; ++i) {
             ::Sleep(20);
@@ -109,16 +98,13 @@ TEST_F(KeyboardTest, EnterAppliesTheOutputSizeBeingTyped) {
     Click(main_, 354);
     HWND advanced = ::FindWindowA("#32770", "Advanced");
     ASSERT_NE(advanced, nullptr);
-    char summary[64] = {};
-    ::GetDlgItemTextA(advanced, 710, summary, sizeof summary);
-    ASSERT_EQ(std::string(summary).find("4.25"), std::string::npos) << summary;
+    ASSERT_EQ(Text(advanced, 710).find("4.25"), std::string::npos) << Text(advanced, 710);
 
     Focus(::GetDlgItem(advanced, 131));
     ::SetDlgItemTextA(advanced, 131, "4.25");
     Keys({VK_RETURN});
     EXPECT_NE(::GetFocus(), ::GetDlgItem(advanced, 131));
-    ::GetDlgItemTextA(advanced, 710, summary, sizeof summary);
-    EXPECT_EQ(std::string(summary).rfind("4.25", 0), 0u) << summary;
+    EXPECT_EQ(Text(advanced, 710).rfind("4.25", 0), 0u) << Text(advanced, 710);
     EXPECT_TRUE(::IsWindow(advanced));  // Enter applies; it does not close the panel
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -11,10 +12,6 @@ namespace {
 
 constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr UINT kMsgBusy = WM_USER + 101;
-
-bool Enabled(HWND main, int id) {
-    return ::IsWindowEnabled(::GetDlgItem(main, id)) != FALSE;
-}
 
 TEST_F(MainWindowTest, ScanWithAnUncommittedWidthCommitsTheWidthAndDoesNotScan) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -32,12 +33,6 @@ Marquee Record(const Rect& document, int32_t imageType, int32_t resolution, uint
 // current.
 void WriteTwoMarquees() {
     WriteEnvironmentFile({Record({1000, 1000, 3000, 3000}, 4, 150, 2), Record({4000, 4000, 6000, 7000}, 1, 300, 0)});
-}
-
-std::string Text(HWND dialog, int id) {
-    char text[64] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
 }
 
 class MarqueeSettingsTest : public MainWindowTest {
@@ -95,7 +90,7 @@ TEST_F(MarqueeSettingsTest, ScanningAllMarqueesScansEachWithItsOwnSettings) {
     ::SendMessageA(main_, WM_COMMAND, MAKEWPARAM(213, 0), 0);  // past the last marquee: the batch ends
     EXPECT_STREQ(Harness().recording.calls(), "UIFinalScan UIFinalScan");
     EXPECT_EQ(SourceContext(Harness().Context()).Get(ctx::batchActive), 0);
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main_, 729)));  // no longer busy
+    EXPECT_TRUE(Enabled(main_, 729));  // no longer busy
 }
 
 // While all marquees are scanned the marquees stay as they are; the data source's "done" (1125 with code

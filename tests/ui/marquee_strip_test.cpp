@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -23,16 +24,6 @@ constexpr char kSavedPreview[] =
 // One inch in from the left and two from the top, three inches wide and high: pixels 40, 80 to 160, 200
 // of the full preview.
 constexpr Rect kMarquee{1000, 2000, 4000, 5000};
-
-bool Enabled(HWND dialog, int id) {
-    return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
-}
-
-std::string Text(HWND dialog, int id) {
-    char text[32] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 // A document position in hundredths of an inch as a full-preview pixel.
 int FullPixels(int hundredths, int full, int bed) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -22,38 +23,13 @@ constexpr int kStatusLine = 1030;
 constexpr int kPhotoColour = 990;
 constexpr int kPhotoBlackWhite = 991;
 
-std::string Text(HWND dialog, int id) {
-    char text[96] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-bool IsExtended(WORD key) {
-    return key == VK_INSERT || key == VK_DELETE || (key >= VK_LEFT && key <= VK_DOWN);
-}
-
-INPUT KeyInput(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtended(key) ? KEYEVENTF_EXTENDEDKEY : 0);
-    return input;
-}
-
 class PaneKeyboardTest : public MainWindowTest {
   protected:
     HWND Pane() const { return ::FindWindowExA(main_, nullptr, "PREVIEW", nullptr); }
 
-    // Presses the keys of a chord in order and lets them go in reverse, as a person does, then lets the
-    // host's message loop deliver them.
+    // Plays a chord and lets the host's message loop deliver it.
     void Keys(std::initializer_list<WORD> chord) {
-        std::vector<INPUT> inputs;
-        for (const WORD key : chord) {
-            inputs.push_back(KeyInput(key, false));
-        }
-        for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
-            inputs.push_back(KeyInput(*key, true));
-        }
+        std::vector<INPUT> inputs = ChordInputs(chord);
         ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         for (int i = 0; i < 5; ++i) {
             ::Sleep(10);

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -69,11 +70,7 @@ class PreviewPaneTest : public MainWindowTest {
         return colour;
     }
 
-    std::string Width() {
-        char text[32] = {};
-        ::GetDlgItemTextA(main_, 191, text, sizeof text);
-        return text;
-    }
+    std::string Width() { return Text(main_, 191); }
 
     HWND pane_ = nullptr;
 };
@@ -95,7 +92,7 @@ TEST_F(PreviewPaneTest, ADrawnMarqueeShowsItsSizeAndDeleteOrADoubleClickRemovesI
     const std::string whole = Width();
     Drag(120, 200, 20, 30);
     EXPECT_NE(Width(), whole);
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(VisiblePageWith(main_, 956), 956)));
+    EXPECT_TRUE(Enabled(VisiblePageWith(main_, 956), 956));
     ::SendMessageA(pane_, WM_KEYDOWN, VK_DELETE, 0);
     Harness().Pump();
     EXPECT_EQ(Width(), whole);

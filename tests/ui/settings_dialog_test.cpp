@@ -7,6 +7,7 @@
 
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -69,16 +70,6 @@ std::vector<std::string> Lines(HWND dialog) {
         lines.emplace_back(text);
     }
     return lines;
-}
-
-std::string Text(HWND dialog, int id) {
-    char text[128] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-bool Enabled(HWND dialog, int id) {
-    return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
 }
 
 // Selects the lines as a click and shift-clicks do: the caret on the first, one change notification.

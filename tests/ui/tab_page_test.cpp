@@ -4,16 +4,11 @@
 #include <string>
 #include <tuple>
 
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
 namespace {
-
-std::string Text(HWND dialog, int id) {
-    char text[64] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
 
 std::string SelectRect(const std::string& name) {
     std::string rect;
@@ -33,7 +28,7 @@ TEST_F(MainWindowTest, DocumentSizesSelectTheirAreaAndMaxSelectsNothing) {
     ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
     HWND photo = VisiblePageWith(main_, 972);
     ASSERT_NE(photo, nullptr);
-    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(photo, 956)));  // the saved preview was loaded
+    ASSERT_TRUE(Enabled(photo, 956));  // the saved preview was loaded
 
     ::SendDlgItemMessageA(photo, 972, BM_CLICK, 0, 0);
     Click(main_, 1019);
@@ -80,9 +75,9 @@ TEST_F(MainWindowTest, CardNeedsTheFlatbed) {
     HWND ocr = PageWith(main_, 980);
     ASSERT_NE(photo, nullptr);
     ASSERT_NE(ocr, nullptr);
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(photo, 973)));
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(ocr, 973)));
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(photo, 182)));  // the one-press scan uses the flatbed
+    EXPECT_FALSE(Enabled(photo, 973));
+    EXPECT_TRUE(Enabled(ocr, 973));
+    EXPECT_FALSE(Enabled(photo, 182));  // the one-press scan uses the flatbed
 }
 
 }  // namespace

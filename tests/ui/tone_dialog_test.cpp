@@ -7,6 +7,7 @@
 
 #include "core/tone/spline.h"
 #include "core/tone/tone_map.h"
+#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
@@ -38,18 +39,8 @@ class ToneDialogTest : public MainWindowTest {
     }
 };
 
-std::string Text(HWND dialog, int id) {
-    char text[64] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
 int Level(HWND dialog, int point) {
     return std::stoi(Text(dialog, 444 + point));
-}
-
-bool Enabled(HWND dialog, int id) {
-    return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
 }
 
 void SendMouse(DWORD flags, POINT screen) {
