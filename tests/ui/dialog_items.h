@@ -1,4 +1,5 @@
-// Reading the controls of the module's windows, and pressing keys as a keyboard does, for the window tests.
+// Reading the controls of the module's windows, pressing keys as a keyboard does and answering message
+// boxes, for the window tests.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +7,8 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
 
@@ -37,6 +40,40 @@ inline std::vector<INPUT> ChordInputs(std::initializer_list<WORD> chord) {
         add(*key, KEYEVENTF_KEYUP);
     }
     return inputs;
+}
+
+// The message box that the next ClickAnswering waits for, and what it showed.
+struct AwaitedBox {
+    const char* caption = "";
+    int answer = IDOK;
+    std::string text;
+};
+
+inline AwaitedBox& Awaited() {
+    static AwaitedBox box;
+    return box;
+}
+
+inline void CALLBACK AnswerAwaitedBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    AwaitedBox& awaited = Awaited();
+    HWND box = ::FindWindowA("#32770", awaited.caption);
+    if (!box) {
+        return;
+    }
+    ::KillTimer(nullptr, timer);
+    char text[256] = {};
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    awaited.text = text;
+    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(awaited.answer, BN_CLICKED), 0);
+}
+
+// Clicks button `id` of `dialog` and gives the message box with `caption` that it opens `answer` from inside
+// the box's modal loop; returns the box's text, empty when no box came.
+inline std::string ClickAnswering(HWND dialog, int id, const char* caption, int answer) {
+    Awaited() = {caption, answer, {}};
+    ::SetTimer(nullptr, 0, 50, AnswerAwaitedBox);
+    Click(dialog, id);
+    return Awaited().text;
 }
 
 }  // namespace korva::test

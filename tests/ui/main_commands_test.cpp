@@ -111,29 +111,8 @@ TEST_F(MainWindowTest, ThePictureButtonsActOnClicksOnly) {
     EXPECT_STREQ(Harness().recording.calls(), "");
 }
 
-// Answers the next "QXTWAIN32" message box from inside its modal loop and keeps its text.
-int g_answer = IDCANCEL;
-std::string g_boxText;
-
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = ::FindWindowA("#32770", "QXTWAIN32");
-    if (!box) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    char text[256] = {};
-    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    g_boxText = text;
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
-}
-
 std::string ScanAnswering(HWND main, int answer) {
-    g_answer = answer;
-    g_boxText.clear();
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
-    Click(main, 1);
-    ::KillTimer(nullptr, timer);
-    return g_boxText;
+    return ClickAnswering(main, 1, "QXTWAIN32", answer);
 }
 
 // Both HiFi types carry 12 significant bits per sample: the user is asked before such a scan.

@@ -30,15 +30,6 @@ int FullPixels(int hundredths, int full, int bed) {
     return (hundredths * full + bed / 2) / bed;
 }
 
-int Calls(ModuleHarness& harness, const std::string& entry) {
-    const std::string calls = harness.recording.calls();
-    int count = 0;
-    for (size_t at = calls.find(entry); at != std::string::npos; at = calls.find(entry, at + 1)) {
-        ++count;
-    }
-    return count;
-}
-
 // The files a run leaves in the driver folder for the next one.
 constexpr const char* kKeptFiles[] = {"\\PREVIB7.BMP", "\\ZOOMINB6.BMP", "\\SETTINGS\\ENV.stt"};
 
@@ -108,7 +99,7 @@ TEST_F(MarqueeStripTest, AZoomScansTheGrownMarqueeAndIsShownAgainOnlyForItsOwnMa
     Press(184);
     ASSERT_TRUE(Enabled(main_, 789));
     Press(789);
-    EXPECT_EQ(Calls(Harness(), "UIPreviewScan"), 1);  // the picture came from "\ZOOMINB6.BMP"
+    EXPECT_EQ(Harness().recording.snapshotCount(), 1);  // the picture came from "\ZOOMINB6.BMP"
     EXPECT_TRUE(Enabled(main_, 184));
 
     // A copy made in the zoom lies 5 full-preview pixels right of and below the marquee; it is current
@@ -155,21 +146,6 @@ TEST_F(MarqueeStripTest, TheDeleteKeyActsAfterAClickOnThePane) {
     EXPECT_FALSE(Enabled(main_, 962));
 }
 
-// The focus run's message box is answered by a timer, which reads its text first.
-std::string g_messageText;
-
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = ::FindWindowA("#32770", "QXTWAIN32");
-    if (!box) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    char text[128] = {};
-    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    g_messageText = text;
-    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 TEST_F(MarqueeStripTest, TheFocusRunShowsThePositionFoundOrSaysItFailed) {
     StartWith({kMarquee});
     Press(350);
@@ -178,11 +154,8 @@ TEST_F(MarqueeStripTest, TheFocusRunShowsThePositionFoundOrSaysItFailed) {
     Harness().recording.watchWindow("Focusing");
 
     Harness().recording.setFocusResult(-100);
-    g_messageText.clear();
-    ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
-    Click(focus, 968);
+    EXPECT_EQ(ClickAnswering(focus, 968, "QXTWAIN32", IDOK), "Focusing failed. Set Marquee where you want to focus.");
     Harness().Pump();
-    EXPECT_EQ(g_messageText, "Focusing failed. Set Marquee where you want to focus.");
     EXPECT_EQ(Text(focus, 786), "");
 
     Harness().recording.setFocusResult(35);

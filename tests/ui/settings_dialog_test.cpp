@@ -50,17 +50,6 @@ void WriteSaved(const std::string& baseName,
     WriteSettingsFile(files, SettingsFile(baseName + ".set"), name, marquees, BlockOfType(imageType));
 }
 
-std::vector<Rect> MarqueeDocuments(const std::string& file) {
-    Win32FileSystem files;
-    std::vector<Marquee> records;
-    ReadMarqueeRecords(files, SettingsFile(file), records);
-    std::vector<Rect> documents;
-    for (const Marquee& record : records) {
-        documents.push_back(record.document);
-    }
-    return documents;
-}
-
 std::vector<std::string> Lines(HWND dialog) {
     std::vector<std::string> lines;
     const auto count = static_cast<int>(::SendDlgItemMessageA(dialog, kList, LB_GETCOUNT, 0, 0));
@@ -87,51 +76,10 @@ void Type(HWND dialog, const std::string& name) {
     ::SetDlgItemTextA(dialog, kName, name.c_str());
 }
 
-// The next message box of the module is answered Yes; `g_asked` records that it was shown.
-bool g_asked = false;
-
-void CALLBACK AnswerYes(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = ::FindWindowA("#32770", "KORVA SF TWAIN");
-    if (!box) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    g_asked = true;
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
-}
-
-void ClickAnsweringYes(HWND dialog, int id) {
-    g_asked = false;
-    ::SetTimer(nullptr, 0, 50, AnswerYes);
-    Click(dialog, id);
-}
-
-// The settings folder outlives a test: every test starts without saved settings.
-void ClearSettingsFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(SettingsFile("*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            ::DeleteFileA(SettingsFile(found.cFileName).c_str());
-        }
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-}
-
 class SettingsDialogTest : public MainWindowTest {
   protected:
-    // Starts with "Save values" on and, in the emptied settings folder, the files `write` makes.
-    HWND StartWith(const std::function<void()>& write = {}) {
-        return Start(kSaveValuesOn, 2, [&] {
-            ClearSettingsFolder();
-            if (write) {
-                write();
-            }
-        });
-    }
+    // Starts with "Save values" on and, in the settings folder the harness empties, the files `write` makes.
+    HWND StartWith(const std::function<void()>& write = {}) { return Start(kSaveValuesOn, 2, write); }
     HWND Open() {
         Click(main_, 196);
         Harness().Pump();
@@ -189,8 +137,8 @@ TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarq
     Click(main_, 1019);
     // Each marquee read goes to the head of the list, which the environment file keeps from the head.
     std::vector<int32_t> lefts;
-    for (const Rect& document : MarqueeDocuments("Env.stt")) {
-        lefts.push_back(document.left);
+    for (const Marquee& record : EnvironmentRecords()) {
+        lefts.push_back(record.document.left);
     }
     EXPECT_EQ(lefts, (std::vector<int32_t>{4000, 3000, 2000, 1000, 100}));
 
@@ -202,7 +150,7 @@ TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarq
     Click(dialog, IDOK);
     Click(main_, 1019);
     EXPECT_EQ(IniValue("Settings", "SCAN MODE"), "5");
-    EXPECT_TRUE(MarqueeDocuments("Env.stt").empty());
+    EXPECT_TRUE(EnvironmentRecords().empty());
 }
 
 // Cancel keeping a deleted file is SettingsListTest.CommitDeletesTheDeletedFilesAndDiscardOnlyTheNewOnes.
@@ -226,8 +174,7 @@ TEST_F(SettingsDialogTest, CancelDropsNewFilesAndOkRemovesDeletedOnes) {
     EXPECT_FALSE(Enabled(dialog, 703));  // the first entries are presets
     Select(dialog, {4});
     ASSERT_TRUE(Enabled(dialog, 703));
-    ClickAnsweringYes(dialog, 703);
-    EXPECT_TRUE(g_asked);
+    EXPECT_NE(ClickAnswering(dialog, 703, "KORVA SF TWAIN", IDYES), "");
     EXPECT_EQ(Lines(dialog).size(), 4u);
     EXPECT_EQ(Text(dialog, kName), "User Defined");
     EXPECT_TRUE(Exists("ENV0004.set"));  // until OK
