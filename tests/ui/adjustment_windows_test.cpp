@@ -9,14 +9,12 @@
 
 #include "core/filter/colour_matrix.h"
 #include "core/preview/packed_dib.h"
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
 #include "tests/ui/support/pixel_canvas.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
-
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 
 using Table = std::array<uint8_t, 256>;
 

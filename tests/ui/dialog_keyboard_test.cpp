@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
-
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 
 std::string ClassOf(HWND window) {
     char name[32] = {};

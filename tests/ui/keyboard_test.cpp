@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
-
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 
 class KeyboardTest : public MainWindowTest {
   protected:
@@ -74,10 +72,7 @@ TEST_F(KeyboardTest, PageKeysSwitchPagesAsAClickOnTheLabelsDoes) {
 // Space and Enter press a focused picture button as a click does; Enter does not reach the default
 // button (Scan).
 TEST_F(KeyboardTest, SpaceAndEnterPressAFocusedPictureButton) {
-    ASSERT_NE(Start(std::string(kSaveValuesOn) + "LastPreview=0\r\nSrc Size=1024\r\n"
-                                                 "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n",
-                    2, [] { WritePreviewFile(340, 440); }),
-              nullptr);
+    ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
     HWND photo = VisiblePageWith(main_, 956);
     ASSERT_NE(photo, nullptr);
     for (WORD key : {VK_SPACE, VK_RETURN}) {

@@ -4,13 +4,12 @@
 
 #include <string>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr UINT kMsgBusy = WM_USER + 101;
 
 TEST_F(MainWindowTest, ScanWithAnUncommittedWidthCommitsTheWidthAndDoesNotScan) {
@@ -85,10 +84,7 @@ TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
 // The one-press scan stops when the device gives no preview, even though last run's picture is shown
 // again; that picture is then not one to locate or expose.
 TEST_F(MainWindowTest, AutoScanStopsWhenThePreviewFails) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
-                    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n",
-                    2, [] { WritePreviewFile(340, 440); }),
-              nullptr);
+    ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
     HWND photo = VisiblePageWith(main_, 182);
     ASSERT_NE(photo, nullptr);
     ASSERT_TRUE(Enabled(photo, 956));

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr int kPhotoColour = 990;
 constexpr int kPhotoBlackWhite = 991;
 constexpr int kUnitCombo = 138;

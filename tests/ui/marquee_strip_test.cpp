@@ -8,15 +8,15 @@
 #include <map>
 #include <string>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
 // A white preview 340 pixels wide of an 850 x 1100 bed, kept from the last run with its marquees and
 // the selection on the Photo page.
-constexpr char kSavedPreview[] =
+constexpr char kSavedPreviewAndSelection[] =
     "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
     "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\nPhotoSelectRect.left=40\r\nPhotoSelectRect.top=80\r\n"
     "PhotoSelectRect.right=160\r\nPhotoSelectRect.bottom=200\r\n";
@@ -65,7 +65,7 @@ class MarqueeStripTest : public MainWindowTest {
     }
     void StartAfter(const std::function<void()>& prepare) {
         ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1024);  // the stored screen-size class
-        ASSERT_NE(Start(kSavedPreview, 2, prepare), nullptr);
+        ASSERT_NE(Start(kSavedPreviewAndSelection, 2, prepare), nullptr);
         Harness().recording.answerRequestedSize(1);
     }
     HWND Pane() const { return ::FindWindowExA(main_, nullptr, "PREVIEW", nullptr); }

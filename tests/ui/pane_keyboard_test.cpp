@@ -8,16 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-// A white preview 340 pixels wide of an 850 x 1100 bed, kept from the last run.
-constexpr char kSavedPreview[] =
-    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
-    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
 constexpr char kKeysHint[] = "Ins new area, arrows move, Shift+arrows size, Tab next";
 constexpr int kStatusLine = 1030;
 constexpr int kPhotoColour = 990;
@@ -108,7 +104,7 @@ TEST_F(PaneKeyboardTest, TabCyclesBetweenTwoMarqueesAndTheirSettingsFollow) {
 // pane, Insert and Ctrl+arrows make two marquees, Tab leaves the pane for the scan-all button and Space
 // presses it.
 TEST_F(PaneKeyboardTest, AKeyboardOnlySessionScansTwoMarquees) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n"), nullptr);
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
     Harness().recording.answerRequestedSize(1);
     Harness().recording.sendNextMarqueeTo(main_);
     BringToFront(Harness(), main_);

@@ -5,27 +5,17 @@
 #include <string>
 #include <utility>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-// A white preview 340 pixels wide of an 850 × 1100 bed, kept from the last run.
-constexpr char kSavedPreview[] =
-    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
-    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
-
-std::string PhotoSelectRect() {
-    std::string rect;
-    for (const char* side : {"left", "top", "right", "bottom"}) {
-        rect += (rect.empty() ? "" : ",") + IniValue("ImageSetting", std::string("PhotoSelectRect.") + side);
+// The colour on the screen at a pane point, after the pane is drawn anew if `redraw`.
+COLORREF PaneColourAt(HWND pane, int x, int y, bool redraw = true) {
+    if (redraw) {
+        ::RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-    return rect;
-}
-
-COLORREF PaneColourAt(HWND pane, int x, int y) {
-    ::RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     HDC dc = ::GetDC(pane);
     const COLORREF colour = ::GetPixel(dc, x, y);
     ::ReleaseDC(pane, dc);
@@ -63,12 +53,7 @@ class PreviewPaneTest : public MainWindowTest {
         return ::GetCursor();
     }
 
-    COLORREF OnScreen(int x, int y) {
-        HDC dc = ::GetDC(pane_);
-        const COLORREF colour = ::GetPixel(dc, x, y);
-        ::ReleaseDC(pane_, dc);
-        return colour;
-    }
+    COLORREF OnScreen(int x, int y) { return PaneColourAt(pane_, x, y, false); }
 
     std::string Width() { return Text(main_, 191); }
 
@@ -120,7 +105,7 @@ TEST_F(PreviewPaneTest, TheMouseResizesAndMovesAMarqueeThroughItsBorderAndInside
     }
     Drag(70, 100, 80, 110);
     Click(main_, 1019);
-    EXPECT_EQ(PhotoSelectRect(), "30,40,160,210");
+    EXPECT_EQ(IniRect("PhotoSelectRect"), "30,40,160,210");
     EXPECT_EQ(EnvironmentMarquees(), 1);
 }
 

@@ -7,13 +7,12 @@
 
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr int kList = 701;
 constexpr int kName = 725;
 

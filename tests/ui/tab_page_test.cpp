@@ -4,24 +4,11 @@
 #include <string>
 #include <tuple>
 
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
-
-std::string SelectRect(const std::string& name) {
-    std::string rect;
-    for (const char* side : {"left", "top", "right", "bottom"}) {
-        rect += (rect.empty() ? "" : ",") + IniValue("ImageSetting", name + "." + side);
-    }
-    return rect;
-}
-
-// A preview 340 pixels wide of an 850-hundredths bed, kept from the last run.
-constexpr char kSavedPreview[] =
-    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
-    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
 
 TEST_F(MainWindowTest, DocumentSizesSelectTheirAreaAndMaxSelectsNothing) {
     ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1024);  // the stored screen-size class
@@ -32,18 +19,18 @@ TEST_F(MainWindowTest, DocumentSizesSelectTheirAreaAndMaxSelectsNothing) {
 
     ::SendDlgItemMessageA(photo, 972, BM_CLICK, 0, 0);
     Click(main_, 1019);
-    EXPECT_EQ(SelectRect("PhotoSelectRect"), "4,0,334,467");
+    EXPECT_EQ(IniRect("PhotoSelectRect"), "4,0,334,467");
     EXPECT_EQ(EnvironmentMarquees(), 1);
 
     ::SendDlgItemMessageA(photo, 975, BM_CLICK, 0, 0);
     Click(main_, 1019);
-    EXPECT_EQ(SelectRect("PhotoSelectRect"), "0,0,0,0");
+    EXPECT_EQ(IniRect("PhotoSelectRect"), "0,0,0,0");
     EXPECT_EQ(EnvironmentMarquees(), 0);
 }
 
 // The clamping rule itself is pinned by the core's resolution entry tests.
 TEST_F(MainWindowTest, ATypedResolutionIsClampedToTheDevice) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n"), nullptr);
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
     HWND photo = VisiblePageWith(main_, 372);
     ASSERT_NE(photo, nullptr);
     ::SetDlgItemTextA(photo, 372, "5000");

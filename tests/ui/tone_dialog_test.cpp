@@ -7,13 +7,12 @@
 
 #include "core/tone/spline.h"
 #include "core/tone/tone_map.h"
-#include "tests/ui/dialog_items.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-constexpr char kSettings[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr int kArea = 414;
 constexpr int kCombo = 530;
 
@@ -52,16 +51,8 @@ void SendMouse(DWORD flags, POINT screen) {
     ::SendInput(1, &input, sizeof input);
 }
 
-std::array<uint8_t, 256> Table(const SourceContext& block, ContextField field) {
-    std::array<uint8_t, 256> table{};
-    for (int i = 0; i < 256; ++i) {
-        table[i] = static_cast<uint8_t>(block.Get(field, i));
-    }
-    return table;
-}
-
 TEST_F(ToneDialogTest, TypedAndDraggedPointsReachTheScanTables) {
-    ASSERT_NE(Start(kSettings), nullptr);
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
     Click(main_, 1);
     HWND dialog = OpenTone();
     ASSERT_NE(dialog, nullptr);
@@ -111,8 +102,8 @@ TEST_F(ToneDialogTest, TypedAndDraggedPointsReachTheScanTables) {
     const SourceContext before = Snapshot(Harness(), 0);
     const SourceContext after = Snapshot(Harness(), 1);
     for (ContextField channel : {ctx::tableRed, ctx::tableGreen, ctx::tableBlue}) {
-        const auto linear = Table(before, channel);
-        const auto bent = Table(after, channel);
+        const uint8_t* linear = before.Bytes(channel);
+        const uint8_t* bent = after.Bytes(channel);
         for (int i = 0; i < 256; ++i) {
             ASSERT_EQ(bent[i], master[linear[i]]) << i;
         }
@@ -121,7 +112,7 @@ TEST_F(ToneDialogTest, TypedAndDraggedPointsReachTheScanTables) {
 
 // Cancel after a save is ToneCorrectionTest.CancelAfterSaveLeavesTheStoredListAndRestoresTheMap.
 TEST_F(ToneDialogTest, ASavedMapIsInTheListAfterReactivation) {
-    ASSERT_NE(Start(kSettings), nullptr);
+    ASSERT_NE(Start(kSaveValuesOn), nullptr);
     HWND dialog = OpenTone();
     ASSERT_NE(dialog, nullptr);
     Type(dialog, 445, "20");

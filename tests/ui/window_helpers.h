@@ -1,5 +1,5 @@
-// Reading the controls of the module's windows, pressing keys as a keyboard does and answering message
-// boxes, for the window tests.
+// What the window tests share: the INI files they start with, reading the module's controls and INI
+// values, pressing keys as a keyboard does and answering message boxes.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,23 @@
 #include "tests/ui/support/main_window_fixture.h"
 
 namespace korva::test {
+
+// "Save values" on and no preview at activation.
+inline constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
+// The same, and a preview of the 850 x 1100 bed kept from the last run at the screen-size class of a
+// 1024-pixel-wide screen; WritePreviewFile(340, 440) puts back a white picture 340 pixels wide.
+inline constexpr char kSavedPreview[] =
+    "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
+    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n";
+
+// The INI file's rectangle `name` ("PhotoSelectRect"...) as "left,top,right,bottom".
+inline std::string IniRect(const std::string& name) {
+    std::string rect;
+    for (const char* side : {"left", "top", "right", "bottom"}) {
+        rect += (rect.empty() ? "" : ",") + IniValue("ImageSetting", name + "." + side);
+    }
+    return rect;
+}
 
 inline std::string Text(HWND dialog, int id) {
     char text[128] = {};
