@@ -11,11 +11,10 @@
 #include "core/preview/packed_dib.h"
 #include "tests/ui/support/main_window_fixture.h"
 #include "tests/ui/support/pixel_canvas.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
-
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 
 using Table = std::array<uint8_t, 256>;
 
@@ -39,26 +38,12 @@ class AdjustmentWindowsTest : public MainWindowTest {
         ::SendMessageA(window, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
         return canvas.At(8, 0) == RGB(0, 0, 0);
     }
-    // The visible window of this thread with that caption.
+    // The visible top-level window with that caption.
     static HWND Find(const char* caption) {
-        struct Search {
-            const char* caption;
-            HWND found;
-        } search{caption, nullptr};
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                char text[64] = {};
-                ::GetWindowTextA(window, text, sizeof text);
-                if (::IsWindowVisible(window) && std::strcmp(text, s->caption) == 0) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        HWND window = nullptr;
+        while ((window = ::FindWindowExA(nullptr, window, nullptr, caption)) && !::IsWindowVisible(window)) {
+        }
+        return window;
     }
     static void Choose(HWND dialog, int id, int index) {
         ::SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -70,11 +55,6 @@ class AdjustmentWindowsTest : public MainWindowTest {
         ::SetDlgItemTextA(dialog, id, text);
         ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
                        reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-    }
-    static std::string Text(HWND dialog, int id) {
-        char text[64] = {};
-        ::GetDlgItemTextA(dialog, id, text, sizeof text);
-        return text;
     }
     // Scans and returns the block the data source was handed.
     SourceContext Scan() {
@@ -122,7 +102,7 @@ TEST_F(AdjustmentWindowsTest, TheAdvancedPanelOpensTheAdjustmentWindowsAndShowsH
     EXPECT_EQ(Find("Advanced"), nullptr);
 }
 
-TEST_F(AdjustmentWindowsTest, TypedToolValuesAreClampedAndChangeTheScanTables) {
+TEST_F(AdjustmentWindowsTest, TypedAndScrolledValuesReachTheScanTablesAndMatrix) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
     Preview();
     Click(OpenAdvanced(), 941);
@@ -142,25 +122,15 @@ TEST_F(AdjustmentWindowsTest, TypedToolValuesAreClampedAndChangeTheScanTables) {
     const Table after = RedTable(Scan());
     EXPECT_NE(after, before);
     EXPECT_GT(after[128], before[128]);  // more exposure and a higher gamma brighten the middle tones
-}
 
-TEST_F(AdjustmentWindowsTest, ScrollingAParameterMovesItByItsSteps) {
-    ASSERT_NE(Start(kSaveValuesOn), nullptr);
-    Click(OpenAdvanced(), 941);
-    HWND tools = Find("Tools");
-    ASSERT_NE(tools, nullptr);
-    HWND highlight = ::GetDlgItem(tools, 220);
-    ::SendMessageA(tools, WM_HSCROLL, MAKEWPARAM(SB_PAGELEFT, 0), reinterpret_cast<LPARAM>(highlight));
-    EXPECT_EQ(Text(tools, 221), "215");
-    ::SendMessageA(tools, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 300), reinterpret_cast<LPARAM>(highlight));
+    // A scroll bar sets its value as typing does (ScrollPositionTest pins the steps).
+    ::SendMessageA(tools, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 300),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(tools, 220)));
     EXPECT_EQ(Text(tools, 221), "300");
     EXPECT_EQ(Text(Find("Advanced"), 714), "300");
-}
 
-TEST_F(AdjustmentWindowsTest, SaturationMinus100GivesTheGrayMatrix) {
-    ASSERT_NE(Start(kSaveValuesOn), nullptr);
-    Preview();
-    Click(OpenAdvanced(), 947);
+    // Saturation -100 in the Color window hands the data source the gray matrix.
+    Click(Find("Advanced"), 947);
     HWND color = Find("Color");
     ASSERT_NE(color, nullptr);
     Type(color, 271, "-100");
@@ -189,7 +159,7 @@ TEST_F(AdjustmentWindowsTest, InvertNeedsAPreviewAndInvertsTheScanTables) {
 TEST_F(AdjustmentWindowsTest, TheFeederBecomesTheDocumentSourceOfTheScanAndTheIniFile) {
     ASSERT_NE(Start(kSaveValuesOn, 0), nullptr);
     HWND advanced = OpenAdvanced();
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(advanced, 112)));  // no film unit
+    EXPECT_FALSE(Enabled(advanced, 112));  // no film unit
     Choose(advanced, 111, 1);
     EXPECT_EQ(Text(advanced, 705), "Auto Document Feeder");
     EXPECT_EQ(Scan().Get(ctx::docSource), 1);
@@ -201,7 +171,7 @@ TEST_F(AdjustmentWindowsTest, TheFilmSetUpSwitchesBetweenNegativeAndPositiveFilm
     ASSERT_NE(Start(kSaveValuesOn, 1), nullptr);
     HWND advanced = OpenAdvanced();
     Choose(advanced, 111, 1);
-    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(advanced, 112)));
+    ASSERT_TRUE(Enabled(advanced, 112));
     SourceContext block = Scan();
     EXPECT_EQ(block.Get(ctx::docSource), 1);
     EXPECT_EQ(block.Get(ctx::negativeFilm), 1);
@@ -245,13 +215,13 @@ TEST_F(AdjustmentWindowsTest, AtLevelOneOnlyTheExposureCanBeSet) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
     SourceContext(Harness().Context()).Set(ctx::level, 1);
     HWND advanced = OpenAdvanced();
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(advanced, 947)));
+    EXPECT_FALSE(Enabled(advanced, 947));
     Click(advanced, 941);
     HWND tools = Find("Tools");
     ASSERT_NE(tools, nullptr);
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(tools, 200)));
+    EXPECT_TRUE(Enabled(tools, 200));
     for (int id : {210, 221, 230, 241}) {
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(tools, id))) << id;
+        EXPECT_FALSE(Enabled(tools, id)) << id;
     }
     Type(tools, 201, "10");
     EXPECT_EQ(Text(tools, 201), "3");  // the small range of level 1
@@ -267,7 +237,7 @@ void CALLBACK DriveImageTypes(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     ::KillTimer(nullptr, timer);
-    g_builtinDeletable = ::IsWindowEnabled(::GetDlgItem(dialog, 403)) != FALSE;
+    g_builtinDeletable = Enabled(dialog, 403);
     ::SetDlgItemTextA(dialog, 401, "My type");
     ::SendDlgItemMessageA(dialog, 410, CB_SETCURSEL, 4, 0);
     ::SendDlgItemMessageA(dialog, 402, BM_CLICK, 0, 0);

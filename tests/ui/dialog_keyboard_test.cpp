@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
-
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 
 std::string ClassOf(HWND window) {
     char name[32] = {};
@@ -59,11 +58,7 @@ void ExpectUniqueMnemonics(HWND window, const std::string& name) {
     CollectMnemonics(window, mnemonics);
     EXPECT_GT(mnemonics.size(), 0u) << name;
     for (const auto& [letter, labels] : mnemonics) {
-        std::string all;
-        for (const std::string& label : labels) {
-            all += " \"" + label + "\"";
-        }
-        EXPECT_EQ(labels.size(), 1u) << name << ": '" << letter << "' on" << all;
+        EXPECT_EQ(labels.size(), 1u) << name << ": '" << letter << "' on " << ::testing::PrintToString(labels);
     }
 }
 

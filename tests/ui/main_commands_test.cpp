@@ -5,16 +5,12 @@
 #include <string>
 
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr UINT kMsgBusy = WM_USER + 101;
-
-bool Enabled(HWND main, int id) {
-    return ::IsWindowEnabled(::GetDlgItem(main, id)) != FALSE;
-}
 
 TEST_F(MainWindowTest, ScanWithAnUncommittedWidthCommitsTheWidthAndDoesNotScan) {
     ASSERT_NE(Start(kSaveValuesOn), nullptr);
@@ -42,48 +38,28 @@ TEST_F(MainWindowTest, CloseCallsTheDataSourceBeforeTheSettingsAreWritten) {
     EXPECT_EQ(IniValue("QXTWAINds", "Version"), "1.10E");
 }
 
+// The busy message holds the scan buttons; at its end scan-all comes back only with two marquees.
 TEST_F(MainWindowTest, TheBusyMessageHoldsTheScanButtonsAndScanAllNeedsTwoMarquees) {
-    ASSERT_NE(Start(kSaveValuesOn), nullptr);
-    // The settings and all-marquees buttons belong to dialogs this module does not carry: stand-ins.
-    for (int id : {196, 729}) {
-        ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        nullptr, nullptr);
-    }
-    ::SendMessageA(main_, kMsgBusy, 1, 0);
-    for (int id : {1, 733, 196, 729}) {
-        EXPECT_FALSE(Enabled(main_, id)) << id;
-    }
-    ::SendMessageA(main_, kMsgBusy, 0, 0);
-    for (int id : {1, 733, 196}) {
-        EXPECT_TRUE(Enabled(main_, id)) << id;
-    }
-    EXPECT_FALSE(Enabled(main_, 729));  // no marquee yet
-}
-
-TEST_F(MainWindowTest, TheBusyMessageEnablesScanAllWithTwoMarquees) {
     ASSERT_NE(Start(kSaveValuesOn, 2,
                     [] {
                         WriteEnvironmentFile({{1000, 1000, 3000, 3000}, {4000, 4000, 6000, 6000}});
                     }),
               nullptr);
-    ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(INT_PTR{729}), nullptr, nullptr);
+    // The settings button lies on the advanced panel: a stand-in on the main dialog.
+    ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, main_, reinterpret_cast<HMENU>(INT_PTR{196}), nullptr, nullptr);
     ::SendMessageA(main_, kMsgBusy, 1, 0);
-    EXPECT_FALSE(Enabled(main_, 729));
+    for (int id : {1, 733, 196, 729}) {
+        EXPECT_FALSE(Enabled(main_, id)) << id;
+    }
     ::SendMessageA(main_, kMsgBusy, 0, 0);
-    EXPECT_TRUE(Enabled(main_, 729));
-}
-
-TEST_F(MainWindowTest, LineArtWithThresholdHandsTheDataSourceTheGammaCorrectedThreshold) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n[Tab Setting]\r\nTab Flag=1\r\n"
-                    "OCR ResList=2\r\nOCR Resolution=300\r\nBlackWhite Option=982\r\n"),
-              nullptr);
-    ASSERT_NE(VisiblePageWith(main_, 982), nullptr);
-    Click(main_, 1);
-    ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
-    const SourceContext block = Snapshot(Harness(), 0);
-    EXPECT_EQ(block.Get(ctx::threshold), 173);
-    EXPECT_EQ(block.Get(ctx::isFinal), 1);
-    EXPECT_EQ(block.Get(ctx::dsAreaWidth), 850);  // no marquee: the whole bed
+    for (int id : {1, 733, 196, 729}) {
+        EXPECT_TRUE(Enabled(main_, id)) << id;
+    }
+    Click(main_, 962);  // one marquee left
+    ::SendMessageA(main_, kMsgBusy, 1, 0);
+    ::SendMessageA(main_, kMsgBusy, 0, 0);
+    EXPECT_TRUE(Enabled(main_, 1));
+    EXPECT_FALSE(Enabled(main_, 729));
 }
 
 TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
@@ -108,10 +84,7 @@ TEST_F(MainWindowTest, PreviewAsksForARawPictureAndKeepsIt) {
 // The one-press scan stops when the device gives no preview, even though last run's picture is shown
 // again; that picture is then not one to locate or expose.
 TEST_F(MainWindowTest, AutoScanStopsWhenThePreviewFails) {
-    ASSERT_NE(Start("[Settings]\r\nSave values=1\r\nAuto Preview=0\r\nLastPreview=0\r\nSrc Size=1024\r\n"
-                    "[ImageSetting]\r\nxScan=850\r\nyScan=1100\r\n",
-                    2, [] { WritePreviewFile(340, 440); }),
-              nullptr);
+    ASSERT_NE(Start(kSavedPreview, 2, [] { WritePreviewFile(340, 440); }), nullptr);
     HWND photo = VisiblePageWith(main_, 182);
     ASSERT_NE(photo, nullptr);
     ASSERT_TRUE(Enabled(photo, 956));
@@ -134,29 +107,8 @@ TEST_F(MainWindowTest, ThePictureButtonsActOnClicksOnly) {
     EXPECT_STREQ(Harness().recording.calls(), "");
 }
 
-// Answers the next "QXTWAIN32" message box from inside its modal loop and keeps its text.
-int g_answer = IDCANCEL;
-std::string g_boxText;
-
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = ::FindWindowA("#32770", "QXTWAIN32");
-    if (!box) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    char text[256] = {};
-    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    g_boxText = text;
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
-}
-
 std::string ScanAnswering(HWND main, int answer) {
-    g_answer = answer;
-    g_boxText.clear();
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
-    Click(main, 1);
-    ::KillTimer(nullptr, timer);
-    return g_boxText;
+    return ClickAnswering(main, 1, "QXTWAIN32", answer);
 }
 
 // Both HiFi types carry 12 significant bits per sample: the user is asked before such a scan.

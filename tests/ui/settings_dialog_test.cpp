@@ -8,11 +8,11 @@
 #include "core/settings/settings_file.h"
 #include "platform/win32/win32_services.h"
 #include "tests/ui/support/main_window_fixture.h"
+#include "tests/ui/window_helpers.h"
 
 namespace korva::test {
 namespace {
 
-constexpr char kSaveValuesOn[] = "[Settings]\r\nSave values=1\r\nAuto Preview=0\r\n";
 constexpr int kList = 701;
 constexpr int kName = 725;
 
@@ -49,22 +49,6 @@ void WriteSaved(const std::string& baseName,
     WriteSettingsFile(files, SettingsFile(baseName + ".set"), name, marquees, BlockOfType(imageType));
 }
 
-std::string StoredName(const std::string& file) {
-    Win32FileSystem files;
-    return ReadSettingsName(files, SettingsFile(file)).value_or("<none>");
-}
-
-std::vector<Rect> MarqueeDocuments(const std::string& file) {
-    Win32FileSystem files;
-    std::vector<Marquee> records;
-    ReadMarqueeRecords(files, SettingsFile(file), records);
-    std::vector<Rect> documents;
-    for (const Marquee& record : records) {
-        documents.push_back(record.document);
-    }
-    return documents;
-}
-
 std::vector<std::string> Lines(HWND dialog) {
     std::vector<std::string> lines;
     const auto count = static_cast<int>(::SendDlgItemMessageA(dialog, kList, LB_GETCOUNT, 0, 0));
@@ -74,16 +58,6 @@ std::vector<std::string> Lines(HWND dialog) {
         lines.emplace_back(text);
     }
     return lines;
-}
-
-std::string Text(HWND dialog, int id) {
-    char text[128] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-bool Enabled(HWND dialog, int id) {
-    return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE;
 }
 
 // Selects the lines as a click and shift-clicks do: the caret on the first, one change notification.
@@ -101,53 +75,10 @@ void Type(HWND dialog, const std::string& name) {
     ::SetDlgItemTextA(dialog, kName, name.c_str());
 }
 
-// The next message box of the module gets this answer; `g_asked` records that it was shown.
-int g_answer = IDYES;
-bool g_asked = false;
-
-void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = ::FindWindowA("#32770", "KORVA SF TWAIN");
-    if (!box) {
-        return;
-    }
-    ::KillTimer(nullptr, timer);
-    g_asked = true;
-    ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(g_answer, BN_CLICKED), 0);
-}
-
-void ClickAnswering(HWND dialog, int id, int answer) {
-    g_answer = answer;
-    g_asked = false;
-    ::SetTimer(nullptr, 0, 50, AnswerMessageBox);
-    Click(dialog, id);
-}
-
-// The settings folder outlives a test: every test starts without saved settings.
-void ClearSettingsFolder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(SettingsFile("*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            ::DeleteFileA(SettingsFile(found.cFileName).c_str());
-        }
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-}
-
 class SettingsDialogTest : public MainWindowTest {
   protected:
-    // Starts with "Save values" on and, in the emptied settings folder, the files `write` makes.
-    HWND StartWith(const std::function<void()>& write = {}) {
-        return Start(kSaveValuesOn, 2, [&] {
-            ClearSettingsFolder();
-            if (write) {
-                write();
-            }
-        });
-    }
+    // Starts with "Save values" on and, in the settings folder the harness empties, the files `write` makes.
+    HWND StartWith(const std::function<void()>& write = {}) { return Start(kSaveValuesOn, 2, write); }
     HWND Open() {
         Click(main_, 196);
         Harness().Pump();
@@ -162,23 +93,18 @@ class SettingsDialogTest : public MainWindowTest {
     }
 };
 
-TEST_F(SettingsDialogTest, SavesNumberedFilesUnderCleanedNamesAndKeepsThemWithOk) {
+// Numbering, cleaning and cutting the names and asking before a replacement are SettingsListTest's.
+TEST_F(SettingsDialogTest, ASavedSettingIsListedAndKeptWithOkAndTheDialogKeepsItsPlace) {
     ASSERT_NE(StartWith(), nullptr);
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(Exists("mrqsav.tmp"));
     EXPECT_EQ(Text(dialog, kName), "User Defined");
     EXPECT_EQ(Text(dialog, 705), "Front");
-
-    const std::string longName = "A name of thirty-five characters ok";
-    ASSERT_EQ(longName.size(), 35u);
     Type(dialog, "  Photo, large");
     Click(dialog, 702);
-    Type(dialog, longName);
-    Click(dialog, 702);
-    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large", longName}));
-    EXPECT_EQ(StoredName("ENV0000.set"), "Photo_ large");
-    EXPECT_TRUE(Exists("ENV0001.set"));
+    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large"}));
+    EXPECT_TRUE(Exists("ENV0000.set"));
 
     ::SetWindowPos(dialog, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Click(dialog, IDOK);
@@ -187,33 +113,10 @@ TEST_F(SettingsDialogTest, SavesNumberedFilesUnderCleanedNamesAndKeepsThemWithOk
     EXPECT_EQ(IniValue("Dialog Position", "Settings X"), "40");
     dialog = Open();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large", longName.substr(0, 32)}));
+    EXPECT_EQ(Lines(dialog), (std::vector<std::string>{"Photo_ large"}));
     RECT rect{};
     ::GetWindowRect(dialog, &rect);
     EXPECT_EQ(rect.left, 40);
-}
-
-TEST_F(SettingsDialogTest, ANewNumberSkipsAFileThatIsAlreadyThereAndReplacingAsksFirst) {
-    ASSERT_NE(StartWith([] {
-                  WriteSaved("ENV0000", "One", 1);
-                  WriteSaved("ENV0001", "Two", 1, {{100, 100, 900, 900}});
-                  WriteSaved("ENV0003", "Four", 1);
-              }),
-              nullptr);
-    HWND dialog = Open();
-    ASSERT_NE(dialog, nullptr);
-    Type(dialog, "Five");
-    Click(dialog, 702);
-    EXPECT_TRUE(Exists("ENV0004.set"));
-
-    ClickAnswering(dialog, 702, IDNO);  // "Five" again
-    EXPECT_TRUE(g_asked);
-    EXPECT_EQ(Lines(dialog).size(), 4u);
-    Type(dialog, "Two");
-    ClickAnswering(dialog, 702, IDYES);
-    EXPECT_TRUE(g_asked);
-    EXPECT_EQ(Lines(dialog).size(), 4u);
-    EXPECT_TRUE(MarqueeDocuments("ENV0001.set").empty());  // replaced by the settings without marquees
 }
 
 TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarqueesAppliesItsBlock) {
@@ -233,8 +136,8 @@ TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarq
     Click(main_, 1019);
     // Each marquee read goes to the head of the list, which the environment file keeps from the head.
     std::vector<int32_t> lefts;
-    for (const Rect& document : MarqueeDocuments("Env.stt")) {
-        lefts.push_back(document.left);
+    for (const Marquee& record : EnvironmentRecords()) {
+        lefts.push_back(record.document.left);
     }
     EXPECT_EQ(lefts, (std::vector<int32_t>{4000, 3000, 2000, 1000, 100}));
 
@@ -246,10 +149,11 @@ TEST_F(SettingsDialogTest, SelectedSettingsCombineTheirMarqueesAndOneWithoutMarq
     Click(dialog, IDOK);
     Click(main_, 1019);
     EXPECT_EQ(IniValue("Settings", "SCAN MODE"), "5");
-    EXPECT_TRUE(MarqueeDocuments("Env.stt").empty());
+    EXPECT_TRUE(EnvironmentRecords().empty());
 }
 
-TEST_F(SettingsDialogTest, CancelDropsNewFilesAndKeepsDeletedOnesWhichOkRemoves) {
+// Cancel keeping a deleted file is SettingsListTest.CommitDeletesTheDeletedFilesAndDiscardOnlyTheNewOnes.
+TEST_F(SettingsDialogTest, CancelDropsNewFilesAndOkRemovesDeletedOnes) {
     ASSERT_NE(StartWith([] {
                   for (int i = 0; i < 5; ++i) {
                       WriteSaved("ENV000" + std::to_string(i), "Setting " + std::to_string(i), 1);
@@ -269,16 +173,10 @@ TEST_F(SettingsDialogTest, CancelDropsNewFilesAndKeepsDeletedOnesWhichOkRemoves)
     EXPECT_FALSE(Enabled(dialog, 703));  // the first entries are presets
     Select(dialog, {4});
     ASSERT_TRUE(Enabled(dialog, 703));
-    ClickAnswering(dialog, 703, IDYES);
-    EXPECT_TRUE(g_asked);
+    EXPECT_NE(ClickAnswering(dialog, 703, "KORVA SF TWAIN", IDYES), "");
     EXPECT_EQ(Lines(dialog).size(), 4u);
     EXPECT_EQ(Text(dialog, kName), "User Defined");
-    Click(dialog, IDCANCEL);
-    EXPECT_TRUE(Exists("ENV0004.set"));
-
-    dialog = Open();
-    Select(dialog, {4});
-    ClickAnswering(dialog, 703, IDYES);
+    EXPECT_TRUE(Exists("ENV0004.set"));  // until OK
     Click(dialog, IDOK);
     EXPECT_FALSE(Exists("ENV0004.set"));
 }
@@ -295,10 +193,7 @@ TEST_F(SettingsDialogTest, BatchNamesTheSelectedSettingsBeforeTheScanOfAllMarque
     Select(dialog, {0, 1, 2});
     Click(dialog, 724);
     EXPECT_FALSE(::IsWindow(dialog));
-    EXPECT_EQ(IniValue("BatchMode", "total"), "3");
-    EXPECT_EQ(IniValue("BatchMode", "Batch 0"), "ENV0000");
-    EXPECT_EQ(IniValue("BatchMode", "Batch 1"), "ENV0001");
-    EXPECT_EQ(IniValue("BatchMode", "Batch 2"), "ENV0002");
+    EXPECT_EQ(IniValue("BatchMode", "Batch 2"), "ENV0002");  // the keys are SettingsListTest's
     ASSERT_STREQ(Harness().recording.calls(), "UIFinalScan");
     EXPECT_STREQ(Harness().recording.batchTotalsAtCalls(), "3");
     EXPECT_EQ(Snapshot(Harness(), 0).Get(ctx::batchActive), 1);
